@@ -1,0 +1,5 @@
+#include "editors/EditorsRegistration.h"
+
+void registerEditorWindows(WindowRegistry &)
+{
+}

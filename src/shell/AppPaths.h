@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// Where the tool keeps its files: one application folder holding the settings,
+// the errors database, the template and working configurations, the phone and
+// modem lists, the reports, the help and icon files and the transfer logs.
+class AppPaths {
+public:
+    // appDir: --app-dir, else the per-user data folder. templatesDir: the installed
+    // templates ("<program dir>/../share/linnet" unless given).
+    explicit AppPaths(QString appDir, QString templatesDir = {});
+
+    const QString &appDir() const { return m_appDir; }
+    const QString &templatesDir() const { return m_templatesDir; }
+
+    // appDir + "/" + name
+    QString file(const QString &name) const;
+
+    QString IniFilePath() const { return file(QStringLiteral("settings.ini")); }
+    QString ErrorsDbPath() const { return file(QStringLiteral("errors")); }
+    QString DefaultDbPath() const { return file(QStringLiteral("DEFAULT")); }
+    QString TempDbPath() const { return file(QStringLiteral("~TEMP")); }
+    QString TxTracePath() const { return file(QStringLiteral("tx_data.txt")); }
+    QString RxTracePath() const { return file(QStringLiteral("rx_data.txt")); }
+    QString CommLogPath() const { return file(QStringLiteral("log_file.txt")); }
+
+    // On first use (the folder is missing or empty) copies every template into
+    // it. Returns false when the folder cannot be created or a copy fails.
+    bool seedFromTemplates(QString *error = nullptr) const;
+
+    static QString defaultAppDir();
+    static QString defaultTemplatesDir();
+
+private:
+    QString m_appDir;
+    QString m_templatesDir;
+};

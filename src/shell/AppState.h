@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The settings kept in settings.ini between runs.
+struct SettingsValues {
+    qint16 CommPort = 1;        // 1-16
+    qint16 DebugMenu = 0;       // non-zero shows Help > Debug; never written back
+    qint32 MdiHeight = 0;       // main window height, twips
+    qint32 MdiWidth = 0;        // main window width, twips
+    qint16 SwitchBoardTop = 0;  // switchboard position and size, twips
+    qint16 SwitchBoardLeft = 0;
+    qint16 SwitchBoardWidth = 0;
+    qint16 SwitchBoardHeight = 0;
+    std::array<QString, 4> FileArray; // recent files, [0] the most recent; "" a free entry
+};
+
+// The variant record: the texts that differ between brands and models, filled
+// once at start-up.
+struct VariantRecord {
+    QString BrandName;
+    QString ModelName;
+    QString ProductTitle;
+    QString ReleaseDate;
+    QString ReleaseTitle;
+    QString VersionText;
+    QString NoticeText;
+    QString HelpFileName;
+    QString IconName; // begins with "/", relative to the application folder
+};
+
+// The state shared by the windows, the file commands and the transfers. One
+// instance, owned by the application and passed by reference.
+struct AppState {
+    static constexpr int kMaxEvents = 256;
+
+    VariantRecord variant;
+    SettingsValues settings;
+
+    // Revisions: the tool's own (stored in every saved file) and the controller
+    // software revision it was made for.
+    QString ToolRev = QStringLiteral("02.00");
+    QString SupportedControllerRev = QStringLiteral("2.00");
+
+    // The open configuration: "" when none, "Untitled" when not yet saved, else
+    // the full path of the user's file.
+    QString CurrentFileName;
+    int ExpansionBoards = 0; // 0-3
+    bool ClockBoard = false;
+    int TotalEvents = 0;     // all schedules together, at most kMaxEvents
+    bool UnsavedChanges = false;
+    int CurrentSchedule = 1; // 1-6
+    QString LastEvent;       // start time of the event last shown in the event editor
+
+    // Main-window flags read by Close, Exit and shut-down.
+    bool CancelClose = false;
+    bool AcceptAllChanges = false;
+
+    // Trace switches, off at every start, set in the debug window.
+    bool DebugTrace = false;
+    bool ATCommandTrace = false;
+
+    bool DateTimeInProgress = false;
+    bool ModemReleasing = false;
+
+    QString untitled() const { return QStringLiteral("Untitled"); }
+    bool configurationOpen() const { return !CurrentFileName.isEmpty(); }
+};

@@ -1,0 +1,32 @@
+#include "shell/ui/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+Prompter::Answer MessageBoxPrompter::ask(const QString &text, const QString &title, Buttons buttons, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    // Messages are written with CR LF (a few with LF CR); a label wants plain LF.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    box.setText(shown);
+    switch (icon) {
+    case Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Information: box.setIcon(QMessageBox::Information); break;
+    case Question: box.setIcon(QMessageBox::Question); break;
+    case Critical: box.setIcon(QMessageBox::Critical); break;
+    case NoIcon: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (buttons) {
+    case Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return AnswerYes;
+    case QMessageBox::No: return AnswerNo;
+    case QMessageBox::Ok: return AnswerOk;
+    default: return buttons == YesNo ? AnswerNo : AnswerCancel;
+    }
+}
