@@ -56,6 +56,18 @@ bool TableEmpty(const RecordSet &records)
     return !records.ok() || records.isEmpty();
 }
 
+QString GetBackUpName(const QString &file, const QString &extension)
+{
+    if (file.isEmpty())
+        return QStringLiteral("~x.") + extension;
+    // Only a "." in the file name counts: one in a folder name is not an extension.
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    const int slash = std::max(file.lastIndexOf(QLatin1Char('/')), file.lastIndexOf(QLatin1Char('\\')));
+    if (dot < 1 || dot < slash)
+        return file + QLatin1Char('.') + extension;
+    return file.left(dot + 1) + extension;
+}
+
 void Sleep(int seconds)
 {
     const qint64 end = QDateTime::currentSecsSinceEpoch() + qint16(seconds);

@@ -20,6 +20,10 @@ QString GetPathPart(const QString &path);
 int Allow_digits_only(int keyCode);
 // True when the record set has no rows (also when it could not be read).
 bool TableEmpty(const RecordSet &records);
+// Name of a backup copy: the path up to and including its last "." followed by
+// extension, or path + "." + extension when there is no "." after the first
+// character; "~x." + extension for an empty name.
+QString GetBackUpName(const QString &file, const QString &extension);
 // Waits the given whole seconds of the wall clock while processing events.
 void Sleep(int seconds);
 } // namespace Utility

@@ -101,3 +101,17 @@ TEST_F(FileOpsTest, RemovingFromAWriteProtectedFolderFails)
     QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(QFile::exists(p));
 }
+
+TEST(Utility, GetBackUpNameReplacesOnlyTheFileNamesExtension)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"C:\\Data\\site.mdb", "C:\\Data\\site.OLD"},
+        {"/srv/app/errors", "/srv/app/errors.OLD"},
+        {"/home/tech/.local/share/linnet/errors", "/home/tech/.local/share/linnet/errors.OLD"},
+        {"/data/site.v2.mdb", "/data/site.v2.OLD"},
+        {"", "~x.OLD"},
+    };
+    for (const auto &[file, expected] : cases)
+        EXPECT_EQ(GetBackUpName(QString::fromLatin1(file), QStringLiteral("OLD")), QString::fromLatin1(expected))
+            << file;
+}
