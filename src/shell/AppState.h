@@ -32,6 +32,16 @@ struct VariantRecord {
     QString IconName; // begins with "/", relative to the application folder
 };
 
+// The remembered event of the schedule windows: the event last selected or
+// shown. A new event starts as a copy of it, and a rebuilt event list
+// reselects its start time. Relay type and duration are 0 until first set.
+struct RememberedEvent {
+    QString StartTime;
+    int Tone = 0;
+    int Duration = 0;
+    std::array<bool, 16> PageGroup{};
+};
+
 // The state shared by the windows, the file commands and the transfers. One
 // instance, owned by the application and passed by reference.
 struct AppState {
@@ -53,7 +63,8 @@ struct AppState {
     int TotalEvents = 0;     // all schedules together, at most kMaxEvents
     bool UnsavedChanges = false;
     int CurrentSchedule = 1; // 1-6
-    QString LastEvent;       // start time of the event last shown in the event editor
+    RememberedEvent LastEvent;
+    std::array<int, 6> ScheduleEventCount{}; // events per schedule (index schedule - 1), as last counted
 
     // Main-window flags read by Close, Exit and shut-down.
     bool CancelClose = false;
