@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class MainWindowHost;
+
+// Commands that must not run while a transfer or a modem dial is under way. The
+// decision is made on the loaded windows in load order (the main window is
+// index 0): the progress window "frmMsgWait" is captioned with the product
+// title, the phone-list window with "Dialing Modem".
+namespace BusyRules {
+inline const QString kDialingModem = QStringLiteral("Dialing Modem");
+inline const QString kProgressWindow = QStringLiteral("frmMsgWait");
+
+// Schedules, all schedules, arch number, class of service, page groups, system, audio.
+bool editorsBusy(const MainWindowHost &host, const QString &productTitle);
+// Close, Save, Save As.
+bool saveBusy(const MainWindowHost &host);
+// New, Open, Close All.
+bool newOpenBusy(const MainWindowHost &host);
+// Help Contents, About.
+bool helpBusy(const MainWindowHost &host, const QString &productTitle);
+// The progress window to bring to the front when the frame is double-clicked
+// or resized: its index among the loaded windows, or -1.
+int progressWindowIndex(const MainWindowHost &host);
+} // namespace BusyRules
