@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+
+// The state of the link after the most recent exchange. Owned by ModComm;
+// read by the revision, record and transfer procedures.
+struct LinkState {
+    // The current message: a request before Send_Msg, the received text after
+    // Receive_Msg, only its body once validated.
+    QByteArray MsgBuffer;
+    // The last received text, checksum included.
+    QByteArray RawReceived;
+    // The last Send_Msg gave up without a single NAK (or failed internally).
+    bool NoResponse = false;
+    // The last Send_Msg gave up after five NAKs.
+    bool NakLimit = false;
+    // A checksum, validation or record error went to the communications log
+    // during the current transfer.
+    bool ExceptionsOccurred = false;
+};
