@@ -57,8 +57,8 @@ bool QtSerialPort::open(const QString &device, int handshaking)
     port->setFlowControl(handshaking == HandshakeRtsCts ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
     // QSerialPort opens the device exclusively (lock file and TIOCEXCL).
     if (!port->open(QIODevice::ReadWrite)) {
+        // Reported by the caller, who knows what the user was doing.
         m_failure = describeOpenFailure(device, port->error(), port->errorString());
-        qCWarning(lcSerial).noquote() << m_failure;
         return false;
     }
     // Whatever the device held before we opened it is stale.

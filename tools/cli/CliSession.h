@@ -1,0 +1,48 @@
+#pragma once
+
+#include "link/ModComm.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/serial/PortMap.h"
+#include "platform/serial/QtSerialPort.h"
+#include "shell/AppContext.h"
+
+#include <QTextStream>
+
+#include <memory>
+
+// What every command works with: the application folder (seeded from the
+// templates on first use), its error log and shared state, a prompter that
+// never waits on the terminal (it prints each prompt and gives the cautious
+// answer), and the serial link on the chosen port or device.
+class CliSession {
+public:
+    struct Options {
+        QString appDir;
+        QString device; // wins over port
+        int port = 0;   // 0: the settings file's "Com Port"
+        bool trace = false;
+    };
+
+    explicit CliSession(const Options &options);
+
+    // False (with the reason) when the application folder cannot be prepared.
+    bool prepare(QString *error);
+
+    AppContext &context() { return *m_context; }
+    ModComm &comm() { return *m_comm; }
+    ScriptedPrompter &prompter() { return m_prompter; }
+    QTextStream &out() { return m_out; }
+    QTextStream &err() { return m_err; }
+
+private:
+    Options m_options;
+    ScriptedPrompter m_prompter;
+    QtRegistry m_registry;
+    QtSerialPort m_port;
+    PortMap m_ports;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<ModComm> m_comm;
+    QTextStream m_out;
+    QTextStream m_err;
+};

@@ -1,0 +1,71 @@
+// linnet-cli: the tool's link and transfer procedures from the command line,
+// for scripts and tests. It never asks anything on the terminal.
+#include "CliCommands.h"
+#include "CliSession.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+QString usage(const std::vector<std::unique_ptr<CliCommand>> &commands)
+{
+    QString text = QStringLiteral("usage: linnet-cli [--app-dir DIR] [--port N | --device PATH] [--trace] COMMAND "
+                                  "[ARGS]\ncommands:\n");
+    for (const auto &c : commands)
+        text += QStringLiteral("  ") + c->name().leftJustified(10) + c->summary() + QLatin1Char('\n');
+    return text;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const auto commands = allCliCommands();
+    const QStringList args = app.arguments().mid(1);
+
+    CliSession::Options options;
+    qsizetype i = 0;
+    for (; i < args.size() && args.at(i).startsWith(QLatin1String("--")); ++i) {
+        const QString &arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--trace")) {
+            options.trace = true;
+        } else if (arg == QLatin1String("--app-dir") && hasValue) {
+            options.appDir = args.at(++i);
+        } else if (arg == QLatin1String("--device") && hasValue) {
+            options.device = args.at(++i);
+        } else if (arg == QLatin1String("--port") && hasValue) {
+            bool ok = false;
+            options.port = args.at(++i).toInt(&ok);
+            if (!ok || options.port < 1 || options.port > 16) {
+                std::fprintf(stderr, "linnet-cli: --port takes a number from 1 to 16\n");
+                return CliExit::Usage;
+            }
+        } else if (arg == QLatin1String("--help")) {
+            std::fputs(qPrintable(usage(commands)), stdout);
+            return CliExit::Ok;
+        } else {
+            std::fprintf(stderr, "linnet-cli: unknown option %s\n%s", qPrintable(arg), qPrintable(usage(commands)));
+            return CliExit::Usage;
+        }
+    }
+    if (i >= args.size()) {
+        std::fputs(qPrintable(usage(commands)), stderr);
+        return CliExit::Usage;
+    }
+    const QString name = args.at(i);
+    for (const auto &command : commands) {
+        if (command->name() != name)
+            continue;
+        CliSession session(options);
+        QString error;
+        if (!session.prepare(&error)) {
+            std::fprintf(stderr, "linnet-cli: %s\n", qPrintable(error));
+            return CliExit::Setup;
+        }
+        return command->run(session, args.mid(i + 1));
+    }
+    std::fprintf(stderr, "linnet-cli: unknown command %s\n%s", qPrintable(name), qPrintable(usage(commands)));
+    return CliExit::Usage;
+}
