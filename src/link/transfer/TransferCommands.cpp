@@ -1,0 +1,207 @@
+#include "link/transfer/TransferCommands.h"
+
+#include "config/ConfigRules.h"
+#include "link/ProgressSink.h"
+#include "link/Revisions.h"
+#include "link/transfer/TransferEngine.h"
+#include "link/transfer/TransferScreen.h"
+#include "shell/AppContext.h"
+#include "shell/FileCommands.h"
+#include "shell/MainWindowHost.h"
+
+namespace {
+const QString kLogFileName = QStringLiteral("log_file.txt");
+const QString kDialingModem = QStringLiteral("Dialing Modem");
+const QString kSupportedRev = QStringLiteral("2.00");
+constexpr int kPauseSeconds = 1;
+} // namespace
+
+TransferCommands::TransferCommands(AppContext &context, TransferEngine &engine, TransferScreen &screen, Hooks hooks)
+    : m_context(context), m_engine(engine), m_screen(screen), m_hooks(std::move(hooks))
+{
+    if (!m_hooks.pause)
+        m_hooks.pause = [](int seconds) { Utility::Sleep(seconds); };
+}
+
+QString TransferCommands::modelName() const
+{
+    return m_context.state.variant.ModelName;
+}
+
+QString TransferCommands::title() const
+{
+    return m_context.state.variant.ProductTitle;
+}
+
+void TransferCommands::link(const std::function<void()> &job)
+{
+    if (m_hooks.runOnLink)
+        m_hooks.runOnLink(job);
+    else
+        job();
+}
+
+bool TransferCommands::modemDialling() const
+{
+    // A modem is being dialled when, besides the main window, one or two windows
+    // are open and the latest of them is the dialling window.
+    const MainWindowHost *host = m_hooks.host;
+    if (!host)
+        return false;
+    const int count = host->loadedWindowCount();
+    return (count == 2 || count == 3) && host->loadedWindowCaption(count - 1) == kDialingModem;
+}
+
+void TransferCommands::enableMenus()
+{
+    if (m_hooks.host)
+        m_hooks.host->InableAllRootMenus();
+}
+
+void TransferCommands::setBusy(bool busy)
+{
+    if (m_hooks.host)
+        m_hooks.host->setBusyCursor(busy);
+}
+
+void TransferCommands::mnuSend_Click()
+{
+    m_succeeded = false;
+    if (modemDialling())
+        return;
+    AppState &state = m_context.state;
+    if (m_hooks.host) {
+        m_hooks.host->DisableAllRootMenus();
+        state.CancelClose = false;
+        m_hooks.host->SaveOpenForms(QStringLiteral("Send Data"));
+        if (state.CancelClose) {
+            enableMenus();
+            return;
+        }
+    }
+    if (!state.configurationOpen() && m_hooks.files)
+        m_hooks.files->mnuFileOpen_Click();
+    m_screen.showProgress();
+    m_screen.sink().WhatToDisplay(QStringLiteral("Preparing to send data..."), QString(), 1);
+    if (!state.configurationOpen()) {
+        enableMenus();
+        m_screen.closeProgress();
+        return;
+    }
+
+    std::optional<QString> revision;
+    link([&] { revision = m_engine.prepare(); });
+    if (revision && *revision < kSupportedRev) {
+        const auto answer =
+            m_context.prompter.ask(SendWarningText(modelName()), title(), Prompter::YesNo, Prompter::Exclamation);
+        if (answer != Prompter::AnswerYes) {
+            enableMenus();
+            m_screen.closeProgress();
+            return;
+        }
+    }
+    m_hooks.pause(kPauseSeconds);
+    Send_Data();
+    enableMenus();
+    m_screen.closeProgress();
+}
+
+void TransferCommands::Send_Data()
+{
+    setBusy(true);
+    m_screen.setMainWindowEnabled(false);
+    TransferEngine::Outcome outcome;
+    link([&] { outcome = m_engine.Send_Data(&m_screen.linkSink()); });
+    m_screen.setMainWindowEnabled(true);
+    m_screen.closeProgress();
+    setBusy(false);
+
+    const QString failure = QStringLiteral("Error sending data to ") + modelName() + QStringLiteral(".");
+    if (!outcome.portOpened) {
+        m_context.prompter.message(failure, title(), Prompter::Exclamation);
+        return;
+    }
+    if (outcome.AllDone)
+        m_context.prompter.message(QStringLiteral("Send data completed successfully."), title(), Prompter::Information);
+    else
+        m_context.prompter.message(failure, title(), Prompter::Exclamation);
+    m_succeeded = outcome.AllDone;
+    if (outcome.ExceptionsOccurred)
+        m_screen.showExceptions(QStringLiteral("Exceptions have occurred while sending data to ") + modelName() +
+                                    QStringLiteral(". Check the Log file for more information."),
+                                kLogFileName);
+}
+
+void TransferCommands::mnuRx_Click()
+{
+    m_succeeded = false;
+    m_engine.ClidCount = 0;
+    if (modemDialling())
+        return;
+    m_screen.showProgress();
+    m_screen.sink().WhatToDisplay(QStringLiteral("Preparing to receive data..."), QString(), 1);
+    if (m_hooks.host)
+        m_hooks.host->DisableAllRootMenus();
+
+    std::optional<QString> controllerRevision;
+    link([&] { controllerRevision = m_engine.prepare(); });
+    const QString revision = controllerRevision.value_or(QString());
+    m_hooks.pause(kPauseSeconds);
+    Receive_Data(revision);
+    // Data from a controller older than the tool is brought up to date,
+    // whatever the outcome of the transfer.
+    if (revision < kSupportedRev && m_hooks.updateData)
+        m_hooks.updateData();
+    enableMenus();
+    m_screen.closeProgress();
+}
+
+void TransferCommands::Receive_Data(const QString &revision)
+{
+    AppState &state = m_context.state;
+    const AppPaths &paths = m_context.paths;
+    if (!m_context.files.fcnCopyFile(paths.DefaultDbPath(), paths.TempDbPath()))
+        m_context.prompter.message(QStringLiteral("Error receiving data into Database."), title(),
+                                   Prompter::Exclamation);
+    state.TotalEvents = 0;
+    state.ExpansionBoards = 0;
+
+    setBusy(true);
+    m_screen.setMainWindowEnabled(false);
+    TransferEngine::Outcome outcome;
+    link([&] { outcome = m_engine.Receive_Data(revision, &m_screen.linkSink()); });
+
+    const QString failure = QStringLiteral("Error receiving data");
+    if (!outcome.portOpened) {
+        m_screen.setMainWindowEnabled(true);
+        m_screen.closeProgress();
+        setBusy(false);
+        m_context.prompter.message(failure, title(), Prompter::Exclamation);
+        return;
+    }
+    if (outcome.ExceptionsOccurred)
+        m_screen.showExceptions(
+            QStringLiteral("Receiving exceptions have occurred. Check the Log file for more information."),
+            kLogFileName);
+    m_screen.setMainWindowEnabled(true);
+    m_screen.closeProgress();
+    setBusy(false);
+
+    if (!outcome.AllDone) {
+        m_context.prompter.message(failure, title(), Prompter::Exclamation);
+        return;
+    }
+    m_context.prompter.message(QStringLiteral("Receive Data completed successfully."), title(), Prompter::Information);
+    setBusy(true);
+    // Boards the received configuration does not have carry no programming.
+    modProject::Validate_Config(paths.TempDbPath(), state, m_context.log);
+    modProject::GetTotalEvents(paths.TempDbPath(), state, m_context.log);
+    state.CurrentFileName = state.untitled();
+    if (m_hooks.host) {
+        m_hooks.host->File_Menu_Options();
+        m_hooks.host->showSwitchBoard();
+        m_hooks.host->setCaption(title() + QStringLiteral(" - ") + state.untitled());
+    }
+    setBusy(false);
+    m_succeeded = true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/records/TransferLink.h"
+
+#include <QString>
+
+#include <optional>
+
+class AppPaths;
+class ErrorLog;
+class ModComm;
+class ProgressSink;
+class RecordReaders;
+struct AppState;
+
+// The part of the Send and Receive commands that talks to the controller. Runs
+// on the link thread (or the command line's only thread); every message to the
+// user is left to the caller, which gets the outcome.
+class TransferEngine {
+public:
+    TransferEngine(ModComm &comm, AppState &state, ErrorLog &log, const AppPaths &paths);
+
+    // Creates the communications log anew and reads the controller's
+    // revisions. The revision that decides the questions, or nothing when the
+    // controller did not answer.
+    std::optional<QString> prepare(bool modemDialling = false);
+
+    struct Outcome {
+        bool portOpened = false;
+        bool AllDone = false;
+        bool ExceptionsOccurred = false;
+    };
+
+    // Sends S and every record in the fixed order. The working database is
+    // read for the duration of the transfer.
+    Outcome Send_Data(ProgressSink *progress);
+    // Sends R and stores every received record in the working database until
+    // the end message A. revision decides the revision-conflict rule.
+    Outcome Receive_Data(const QString &revision, ProgressSink *progress);
+
+    // Dispatches the validated body of a received message to its reader.
+    void Process_Msg(RecordReaders &readers, const QByteArray &body, ProgressSink *progress);
+
+    const TransferFlags &flags() const { return m_flags; }
+    int ClidCount = 0;
+
+private:
+    ModComm &m_comm;
+    AppState &m_state;
+    ErrorLog &m_log;
+    const AppPaths &m_paths;
+    TransferFlags m_flags;
+};
