@@ -1,7 +1,63 @@
+#include "editors/EditorsRegistration.h"
+#include "platform/Registry.h"
+#include "shell/AppContext.h"
+#include "shell/ui/MessageBoxPrompter.h"
+#include "shell/ui/WindowRegistry.h"
+#include "shell/ui/frmMenu.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    // The default application folder is ~/.local/share/linnet-tool/linnet-tool.
+    QCoreApplication::setOrganizationName(QStringLiteral("linnet-tool"));
+    QCoreApplication::setApplicationName(QStringLiteral("linnet-tool"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Programming tool for Linnet paging and intercom controllers"));
+    parser.addHelpOption();
+    const QCommandLineOption appDirOption(QStringLiteral("app-dir"),
+                                          QStringLiteral("Application folder (settings, errors log, templates)."),
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption noSplashOption(QStringLiteral("no-splash"), QStringLiteral("Skip the splash window."));
+    parser.addOption(appDirOption);
+    parser.addOption(noSplashOption);
+    parser.process(app);
+
+    const AppPaths paths(parser.isSet(appDirOption) ? parser.value(appDirOption) : AppPaths::defaultAppDir());
+    QString error;
+    if (!paths.seedFromTemplates(&error)) {
+        std::fprintf(stderr, "linnet-tool: %s\n", qPrintable(error));
+        QMessageBox::critical(nullptr, QStringLiteral("linnet-tool"), error);
+        return 1;
+    }
+
+    MessageBoxPrompter prompter;
+    QtRegistry registry;
+    AppContext context(paths, prompter, registry);
+
+    WindowRegistry windows;
+    registerEditorWindows(windows);
+
+    frmMenu menu(context, windows);
+    prompter.setParent(&menu);
+
+    // ---- Integration point: the File commands -------------------------------
+    // Plug in the configuration lifecycle here once it exists:
+    //     #include "config/FileLifecycle.h"
+    //     FileLifecycle fileLifecycle(context);
+    //     menu.setFileCommands(&fileLifecycle);
+    // Link and modem commands are installed the same way with
+    // menu.setCommand("mnuSend", ...), menu.setReleaseModem(...), menu.setExitComm(...).
+    // --------------------------------------------------------------------------
+
+    if (!menu.Load(!parser.isSet(noSplashOption)))
+        return 1;
+    menu.show();
+    return app.exec();
 }

@@ -5,9 +5,11 @@
 QStringList RequiredFiles::reportSet()
 {
     static const QStringList reports = {
-        QStringLiteral("reports/sched.rpt"), QStringLiteral("reports/event.rpt"),   QStringLiteral("reports/bgm.rpt"),
-        QStringLiteral("reports/class.rpt"), QStringLiteral("reports/clid.rpt"),    QStringLiteral("reports/dip.rpt"),
-        QStringLiteral("reports/pagegrp.rpt"), QStringLiteral("reports/phonlst.rpt"), QStringLiteral("reports/clocks.rpt"),
+        QStringLiteral("reports/sched.rpt"),   QStringLiteral("reports/event.rpt"),
+        QStringLiteral("reports/bgm.rpt"),     QStringLiteral("reports/class.rpt"),
+        QStringLiteral("reports/clid.rpt"),    QStringLiteral("reports/dip.rpt"),
+        QStringLiteral("reports/pagegrp.rpt"), QStringLiteral("reports/phonlst.rpt"),
+        QStringLiteral("reports/clocks.rpt"),
     };
     return reports;
 }

@@ -128,14 +128,15 @@ VariantRecord record(const VariantRow &row, int helpLevel)
 
 void iniSysOpt(AppContext &context)
 {
-    const QString version = context.registry.GetRegString(QString::fromLatin1(Registry::kLocalMachine),
-                                                          QString::fromLatin1(Registry::kBrowserKey),
-                                                          QStringLiteral("Version"));
+    const QString version =
+        context.registry.GetRegString(QString::fromLatin1(Registry::kLocalMachine),
+                                      QString::fromLatin1(Registry::kBrowserKey), QStringLiteral("Version"));
     bool ok = true;
     const int level = Variant::helpViewerLevel(version, &ok);
     if (!ok)
-        context.log.LogError(ErrNo::TypeMismatch, QStringLiteral("Browser version '") + version +
-                                                      QStringLiteral("' has no whole-number level"),
+        context.log.LogError(ErrNo::TypeMismatch,
+                             QStringLiteral("Browser version '") + version +
+                                 QStringLiteral("' has no whole-number level"),
                              kLogName, kLogName, QStringLiteral("iniSysOpt"));
     context.state.variant = Variant::record(Variant::activeRow(), level);
     if (!context.files.IsFile(context.paths.appDir() + context.state.variant.IconName))
