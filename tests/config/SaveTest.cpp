@@ -1,0 +1,265 @@
+#include "LifecycleFixture.h"
+
+#include "config/Schema.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+const QString kLfCr = QStringLiteral("\n\r");
+
+QString writeProtectedFile(const QString &name)
+{
+    return QStringLiteral("File ") + name + QStringLiteral(" is write protected.") + kLfCr +
+           QStringLiteral("Please remove the protection or save to another file.");
+}
+
+QString writeProtectedFolder(const QString &folder)
+{
+    return QStringLiteral("File ") + folder + QStringLiteral(" is write protected.") + kLfCr +
+           QStringLiteral("Please remove the protection or save to another location.");
+}
+} // namespace
+
+using Save = LifecycleTest;
+
+TEST_F(Save, WritesTheWorkingCopyOverTheFile)
+{
+    const QString file = openValidFile();
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Clid SET archnum = '2001' WHERE clid_station = 1"),
+                                QStringLiteral("UPDATE Rev SET rev = '00.10'")});
+    state().UnsavedChanges = true;
+    window.saveOn = true;
+
+    files.mnuFileSave_Click();
+
+    EXPECT_TRUE(prompter().asked().isEmpty()) << prompter().texts().join(u'|').toStdString();
+    EXPECT_FALSE(state().CancelClose);
+    EXPECT_FALSE(state().UnsavedChanges);
+    EXPECT_FALSE(window.saveOn);
+    EXPECT_EQ(window.saveOpenFormsTitles, QStringList{QStringLiteral("Save File")});
+    EXPECT_EQ(value(file, QStringLiteral("SELECT archnum FROM Clid WHERE clid_station = 1")).toString(),
+              QStringLiteral("2001"));
+    EXPECT_EQ(value(file, QStringLiteral("SELECT rev FROM Rev")).toString(), QStringLiteral("02.00"));
+    EXPECT_EQ(value(file, QStringLiteral("PRAGMA user_version")).toInt(), Schema::kCurrentFormat);
+    EXPECT_TRUE(hiddenFiles(app.path()).isEmpty());
+}
+
+TEST_F(Save, CancelInAnEditorStopsTheSave)
+{
+    const QString file = openValidFile();
+    const QByteArray before = bytes(file);
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 3")});
+    window.cancelOpenForms = true;
+    files.mnuFileSave_Click();
+    EXPECT_TRUE(state().CancelClose);
+    EXPECT_EQ(bytes(file), before);
+}
+
+// Closing a changed configuration, answering Yes, when the file cannot be
+// written: the message, CancelClose, the configuration stays open and the
+// user's file stays as it was.
+struct ProtectedCase {
+    const char *name;
+    // Makes the situation; returns the file name the configuration is saved to.
+    std::function<QString(LifecycleTest &, const QString &folder)> make;
+    std::function<QString(const QString &file)> message;
+};
+
+class SaveToProtected : public LifecycleTest, public ::testing::WithParamInterface<ProtectedCase> {};
+
+TEST_P(SaveToProtected, KeepsTheConfigurationOpenAndTheFileIntact)
+{
+    openValidFile();
+    const QString target = GetParam().make(*this, app.path());
+    const QByteArray before = bytes(target);
+    state().CurrentFileName = target;
+    state().UnsavedChanges = true;
+    prompter().answer(Prompter::AnswerYes);
+
+    files.mnuFileClose_Click();
+
+    ASSERT_EQ(prompter().asked().size(), 2) << prompter().texts().join(u'|').toStdString();
+    EXPECT_EQ(prompter().asked()[0].text,
+              QStringLiteral("Do you want to save changes to ") + target + QStringLiteral("?"));
+    EXPECT_EQ(prompter().asked()[0].buttons, Prompter::YesNoCancel);
+    EXPECT_EQ(prompter().asked()[1].text, GetParam().message(target));
+    EXPECT_EQ(prompter().asked()[1].title, kTitle);
+    EXPECT_TRUE(state().CancelClose);
+    EXPECT_EQ(state().CurrentFileName, target);
+    EXPECT_TRUE(state().UnsavedChanges);
+    EXPECT_TRUE(workingCopyExists());
+    EXPECT_EQ(window.initialized, 0);
+    EXPECT_EQ(window.unloaded, 0);
+    EXPECT_EQ(bytes(target), before);
+    EXPECT_TRUE(hiddenFiles(app.path()).isEmpty());
+    EXPECT_FALSE(window.busyCursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SaveToProtected,
+    ::testing::Values(
+        ProtectedCase{"ReadOnlyFile",
+                      [](LifecycleTest &, const QString &folder) {
+                          const QString f = folder + QStringLiteral("/ro.mdb");
+                          QFile::copy(TempAppFolder::templatesDir() + QStringLiteral("/DEFAULT"), f);
+                          QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadGroup);
+                          return f;
+                      },
+                      [](const QString &f) {
+                          return f +
+                                 QStringLiteral(" is in Read-Only mode.  Unable to save to a Read-Only "
+                                                "File.\r\nTry saveing to a different file that is not Read-Only.\r\n");
+                      }},
+        ProtectedCase{"TargetIsAFolder",
+                      [](LifecycleTest &, const QString &folder) {
+                          const QString f = folder + QStringLiteral("/SITE.MDB");
+                          QDir().mkpath(f);
+                          return f;
+                      },
+                      writeProtectedFile},
+        ProtectedCase{"FolderMissing",
+                      [](LifecycleTest &, const QString &folder) { return folder + QStringLiteral("/gone/SITE.MDB"); },
+                      [](const QString &f) { return writeProtectedFolder(Utility::GetPathPart(f)); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// A failure after the temporary copy was written, at each stage before the
+// rename: the file stays as it was and no temporary is left.
+TEST_F(Save, AFailureBeforeTheRenameLeavesTheOldFileAndNoTemporary)
+{
+    using Stage = AtomicDatabaseWriter::Stage;
+    const QString file = openValidFile();
+    const QByteArray before = bytes(file);
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 3")});
+    for (Stage failAt : {Stage::TemporaryWritten, Stage::TemporaryChecked, Stage::ReadyToReplace}) {
+        prompter().clear();
+        files.setSaveObserver([failAt](Stage s) { return s != failAt; });
+        files.mnuFileSave_Click();
+        EXPECT_EQ(prompter().texts(), QStringList{writeProtectedFolder(Utility::GetPathPart(file))}) << int(failAt);
+        EXPECT_TRUE(state().CancelClose);
+        EXPECT_EQ(bytes(file), before) << int(failAt);
+        EXPECT_TRUE(hiddenFiles(app.path()).isEmpty()) << int(failAt);
+    }
+    files.setSaveObserver({});
+    files.mnuFileSave_Click();
+    EXPECT_EQ(value(file, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 3);
+}
+
+// The process dies during the save (SIGKILL: no clean-up runs). The user's
+// file is then the complete old one or the complete new one.
+TEST_F(Save, AKilledSaveLeavesTheOldOrTheNewFileNeverAPartOne)
+{
+    using Stage = AtomicDatabaseWriter::Stage;
+    for (auto [stage, expectNew] : {std::pair{Stage::TemporaryWritten, false},
+                                    {Stage::TemporaryChecked, false},
+                                    {Stage::ReadyToReplace, false},
+                                    {Stage::Replaced, true}}) {
+        const QString file = openValidFile();
+        exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 2")});
+        const QByteArray before = bytes(file);
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            files.setSaveObserver([stage = stage](Stage s) {
+                if (s == stage)
+                    ::raise(SIGKILL);
+                return true;
+            });
+            files.mnuFileSave_Click();
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << int(stage);
+
+        Database db(file, Database::Mode::ReadOnly);
+        ASSERT_TRUE(db.isOpen()) << int(stage);
+        EXPECT_TRUE(db.integrityCheck()) << int(stage);
+        if (expectNew)
+            EXPECT_EQ(db.scalar(QStringLiteral("SELECT System_Config FROM Config"))->toInt(), 2);
+        else
+            EXPECT_EQ(bytes(file), before) << int(stage);
+        state().CurrentFileName.clear();
+        for (const QString &left : hiddenFiles(app.path()))
+            QFile::remove(app.path() + QLatin1Char('/') + left);
+    }
+}
+
+using SaveAs = LifecycleTest;
+
+TEST_F(SaveAs, NamesAreUpperCaseWithTheDatabaseExtension)
+{
+    const QString dotted = app.file(QStringLiteral("sites.2024"));
+    QDir().mkpath(dotted);
+    struct Case {
+        QList<std::optional<QString>> answers;
+        QString saved;
+        int invalidMessages;
+    };
+    const QList<Case> cases{
+        {{app.file(QStringLiteral("site"))}, app.file(QStringLiteral("SITE.MDB")), 0},
+        {{app.file(QStringLiteral("site.mdb"))}, app.file(QStringLiteral("SITE.MDB")), 0},
+        {{app.file(QStringLiteral("site.txt")), app.file(QStringLiteral("site.mdb"))},
+         app.file(QStringLiteral("SITE.MDB")),
+         1},
+        {{dotted + QStringLiteral("/north")}, dotted + QStringLiteral("/NORTH.MDB"), 0},
+    };
+    for (const Case &c : cases) {
+        files.mnuFileNew_Click();
+        prompter().clear();
+        window.recentFiles.clear();
+        window.proposedNames.clear();
+        window.saveAnswers = c.answers;
+        state().UnsavedChanges = true;
+
+        files.mnuFileSaveAs_Click();
+
+        EXPECT_EQ(prompter().asked().size(), c.invalidMessages) << c.saved.toStdString();
+        if (c.invalidMessages) {
+            EXPECT_EQ(prompter().asked().first().text,
+                      *c.answers.first() + QStringLiteral("\r\nThe above filename is invalid."));
+            EXPECT_EQ(prompter().asked().first().title, QStringLiteral("Save As"));
+            EXPECT_EQ(window.proposedNames, (QStringList{QStringLiteral("Untitled.mdb"), *c.answers.first()}));
+        } else {
+            EXPECT_EQ(window.proposedNames, QStringList{QStringLiteral("Untitled.mdb")});
+        }
+        EXPECT_FALSE(state().CancelClose);
+        EXPECT_EQ(state().CurrentFileName, c.saved);
+        EXPECT_EQ(window.caption(), kTitle + QStringLiteral(" - ") + c.saved);
+        EXPECT_EQ(window.recentFiles, QStringList{c.saved});
+        EXPECT_FALSE(state().UnsavedChanges);
+        EXPECT_EQ(value(c.saved, QStringLiteral("SELECT count(*) FROM Clid")).toInt(), 96);
+        QFile::remove(c.saved);
+        window.Initialize();
+    }
+}
+
+TEST_F(SaveAs, CancelledDialogWritesNothingAndStopsAClose)
+{
+    files.mnuFileNew_Click();
+    window.saveAnswers = {std::nullopt};
+    prompter().answer(Prompter::AnswerYes);
+    files.mnuFileClose_Click();
+    EXPECT_TRUE(state().CancelClose);
+    EXPECT_EQ(state().CurrentFileName, QStringLiteral("Untitled"));
+    EXPECT_TRUE(workingCopyExists());
+    EXPECT_EQ(window.initialized, 0);
+}
+
+TEST_F(SaveAs, ReplacesAnExistingFileOfTheSameNameInAnyCase)
+{
+    const QString existing = validFile(QStringLiteral("site.mdb"));
+    openValidFile(QStringLiteral("other.mdb"));
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 1")});
+    window.saveAnswers = {existing};
+    files.mnuFileSaveAs_Click();
+    EXPECT_FALSE(state().CancelClose);
+    EXPECT_EQ(state().CurrentFileName, app.file(QStringLiteral("SITE.MDB")));
+    EXPECT_EQ(value(existing, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 1);
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("SITE.MDB")))) << "a second file differing only in case";
+}
