@@ -43,8 +43,13 @@ public:
         m_replies.push_back({reply, after});
     }
     void setResponder(Responder responder) { m_responder = std::move(responder); }
-    // Bytes that arrive at once, unasked.
-    void feed(const QByteArray &bytes) { m_arrivals.push_back({m_clock.now(), bytes}); }
+    // Bytes that arrive unasked, `after` from now (arrivals must be fed in time order).
+    void feed(const QByteArray &bytes, std::chrono::milliseconds after = std::chrono::milliseconds(0))
+    {
+        m_arrivals.push_back({m_clock.now() + after, bytes});
+    }
+    // A line event, as the device would report it.
+    void raiseLineEvent(int code) { raiseEvent(code); }
     // Makes the next open fail with this cause.
     void failNextOpen(const QString &cause) { m_failOpen = cause; }
 
