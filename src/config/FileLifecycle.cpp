@@ -610,6 +610,8 @@ void FileLifecycle::mnuFileSave_Click()
         return;
     AppState &state = m_context.state;
     MainWindowHost &h = host();
+    if (!state.configurationOpen())
+        return; // nothing to save
     UpdateRev();
     if (state.CurrentFileName == state.untitled()) {
         saveAs();
@@ -652,7 +654,7 @@ void FileLifecycle::mnuFileSave_Click()
 
 void FileLifecycle::mnuFileSaveAs_Click()
 {
-    if (busyForSave())
+    if (busyForSave() || !m_context.state.configurationOpen())
         return;
     saveAs();
 }
