@@ -1,10 +1,14 @@
 #include "CliCommands.h"
 
 #include "RevsCommand.h"
+#include "TransferCliCommands.h"
 
 std::vector<std::unique_ptr<CliCommand>> allCliCommands()
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<RevsCommand>());
+    commands.push_back(std::make_unique<SendCliCommand>());
+    commands.push_back(std::make_unique<ReceiveCliCommand>());
+    commands.push_back(std::make_unique<DumpCliCommand>());
     return commands;
 }

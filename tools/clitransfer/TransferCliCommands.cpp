@@ -1,0 +1,192 @@
+#include "TransferCliCommands.h"
+
+#include "CliSession.h"
+#include "link/ProgressSink.h"
+#include "link/records/RecordSenders.h"
+#include "link/records/TransferLink.h"
+#include "link/transfer/TransferCommands.h"
+#include "link/transfer/TransferEngine.h"
+#include "link/transfer/TransferScreen.h"
+#include "platform/Database.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+constexpr int kTransferFailed = 4;
+
+// Prints what the progress window would show, each change once.
+class ConsoleScreen : public TransferScreen, public ProgressSink {
+public:
+    explicit ConsoleScreen(QTextStream &out) : m_out(out) {}
+
+    void showProgress() override {}
+    void closeProgress() override {}
+    ProgressSink &sink() override { return *this; }
+    ProgressSink &linkSink() override { return *this; }
+    void setMainWindowEnabled(bool) override {}
+    void showExceptions(const QString &text, const QString &logFileName) override
+    {
+        m_out << text << " (" << logFileName << ")" << Qt::endl;
+    }
+
+    void WhatToDisplay(const QString &label, const QString &text, int percent) override
+    {
+        const QString line = QStringLiteral("%1 %2 %3 %").arg(label, text).arg(percent).simplified();
+        if (line != m_last)
+            m_out << line << Qt::endl;
+        m_last = line;
+    }
+    void SetModemComm() override {}
+    void SetModemRelease() override {}
+    void ChangeCaption(const QString &) override {}
+
+private:
+    QTextStream &m_out;
+    QString m_last;
+};
+
+// Collects the bodies the senders build, acknowledging each.
+class CollectingLink : public TransferLink {
+public:
+    bool Send_Msg(const QString &body) override
+    {
+        bodies << body;
+        return true;
+    }
+    void writeCommLog(const QString &line) override { problems << line; }
+    void setExceptionsOccurred() override {}
+    QStringList bodies, problems;
+};
+
+// Reads the values the transfer needs from a configuration file; false with the reason.
+bool readProgrammingState(const QString &file, AppState &state, QString *error)
+{
+    Database db(file, Database::Mode::ReadOnly);
+    const auto boards = db.isOpen() ? db.scalar(QStringLiteral("SELECT System_Config FROM Config")) : std::nullopt;
+    if (!boards || db.rowCount(QStringLiteral("Clid")).value_or(0) != 96) {
+        *error = QStringLiteral("%1 is not a valid configuration file").arg(file);
+        return false;
+    }
+    state.ExpansionBoards = boards->toInt();
+    state.ClockBoard = db.scalar(QStringLiteral("SELECT ClockEnabled FROM ClockDef")).value_or(0).toInt() != 0;
+    state.TotalEvents = db.rowCount(QStringLiteral("Event")).value_or(0);
+    return true;
+}
+
+void echoPrompts(CliSession &session)
+{
+    session.prompter().setEcho([&session](const ScriptedPrompter::Prompt &prompt, Prompter::Answer answer) {
+        session.out() << prompt.text;
+        if (prompt.buttons == Prompter::YesNo)
+            session.out() << (answer == Prompter::AnswerYes ? " Yes" : " No");
+        session.out() << Qt::endl;
+    });
+}
+
+int transfer(CliSession &session, bool send)
+{
+    AppContext &context = session.context();
+    ConsoleScreen screen(session.out());
+    TransferEngine engine(session.comm(), context.state, context.log, context.paths);
+    TransferCommands commands(context, engine, screen, {});
+    if (send)
+        commands.mnuSend_Click();
+    else
+        commands.mnuRx_Click();
+    return commands.succeeded() ? CliExit::Ok : kTransferFailed;
+}
+} // namespace
+
+int SendCliCommand::run(CliSession &session, const QStringList &args)
+{
+    QStringList rest = args;
+    const bool yes = rest.removeAll(QStringLiteral("--yes")) > 0;
+    if (rest.size() != 1) {
+        session.err() << "usage: send [--yes] FILE.mdb" << Qt::endl;
+        return CliExit::Usage;
+    }
+    const QString file = QFileInfo(rest.first()).absoluteFilePath();
+    AppContext &context = session.context();
+    QString error;
+    if (!readProgrammingState(file, context.state, &error)) {
+        session.err() << error << Qt::endl;
+        return CliExit::Usage;
+    }
+    const QString working = context.paths.TempDbPath();
+    if (!context.files.fcnCopyFile(file, working)) {
+        session.err() << "cannot copy " << file << " to " << working << Qt::endl;
+        return CliExit::Setup;
+    }
+    QFile::setPermissions(working, QFile::permissions(working) | QFile::WriteOwner);
+    context.state.CurrentFileName = file;
+    if (yes)
+        session.prompter().answer(Prompter::AnswerYes);
+    echoPrompts(session);
+    return transfer(session, true);
+}
+
+int ReceiveCliCommand::run(CliSession &session, const QStringList &args)
+{
+    if (args.size() != 1) {
+        session.err() << "usage: receive OUT.mdb" << Qt::endl;
+        return CliExit::Usage;
+    }
+    const QString target = QFileInfo(args.first()).absoluteFilePath();
+    echoPrompts(session);
+    const int status = transfer(session, false);
+    if (status != CliExit::Ok)
+        return status;
+    // Written beside the target first, so a failure never leaves half a file.
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    bool saved = false;
+    {
+        Database db(session.context().paths.TempDbPath());
+        saved = db.isOpen() && db.compactInto(partial);
+    }
+    if (!saved || (QFile::exists(target) && !QFile::remove(target)) || !QFile::rename(partial, target)) {
+        QFile::remove(partial);
+        session.err() << "cannot write " << target << Qt::endl;
+        return CliExit::Setup;
+    }
+    session.out() << "Saved " << target << Qt::endl;
+    return CliExit::Ok;
+}
+
+int DumpCliCommand::run(CliSession &session, const QStringList &args)
+{
+    if (args.size() != 1) {
+        session.err() << "usage: dump FILE.mdb" << Qt::endl;
+        return CliExit::Usage;
+    }
+    AppState state;
+    QString error;
+    if (!readProgrammingState(args.first(), state, &error)) {
+        session.err() << error << Qt::endl;
+        return CliExit::Usage;
+    }
+    Database db(args.first(), Database::Mode::ReadOnly);
+    CollectingLink link;
+    TransferFlags flags;
+    RecordSenders senders(db, state, link, session.context().log, flags);
+    // The order of a send, after its start request.
+    link.bodies << QStringLiteral("S");
+    senders.SendConfig();
+    senders.SendEvents();
+    senders.SendGroups();
+    senders.SendSched();
+    senders.SendClid();
+    senders.SendDip();
+    senders.SendBGM();
+    senders.SendEmer();
+    senders.SendCT();
+    senders.SendClock();
+    senders.SendClassService();
+    senders.SendAllDone();
+    for (const QString &body : link.bodies)
+        session.out() << body << Qt::endl;
+    for (const QString &line : link.problems)
+        session.err() << line << Qt::endl;
+    return link.problems.isEmpty() ? CliExit::Ok : kTransferFailed;
+}
