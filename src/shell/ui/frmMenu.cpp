@@ -490,7 +490,8 @@ QList<QWidget *> frmMenu::loadedWindows() const
         if (!w || w == this)
             continue;
         const QMdiSubWindow *frame = frameOf(w);
-        if (frame ? frame->isVisible() : w->isVisible())
+        // Hidden only by a hidden main window still counts as loaded.
+        if (!w->isHidden() && (!frame || !frame->isHidden()))
             out.append(w);
     }
     return out;
@@ -667,6 +668,7 @@ QWidget *frmMenu::openChild(const QString &name, int arg)
         QMdiSubWindow *frame = m_mdi->addSubWindow(w);
         frame->setWindowIcon(windowIcon());
         slot = w;
+        trackWindow(w);
     }
     QMdiSubWindow *frame = frameOf(slot);
     if (frame) {
@@ -874,6 +876,7 @@ void frmMenu::showSwitchBoard()
         m_switchBoard = new frmSwitchBoard(m_context, *this);
         connect(m_switchBoard, &frmSwitchBoard::unloaded, this,
                 [this] { menuItem(QStringLiteral("mnuSwitchBoard"))->setChecked(false); });
+        trackWindow(m_switchBoard);
     }
     m_switchBoard->show();
     QAction *item = menuItem(QStringLiteral("mnuSwitchBoard"));
