@@ -1,5 +1,8 @@
 #include "editors/EditorsRegistration.h"
 
-void registerEditorWindows(WindowRegistry &)
+#include "editors/schedules/ScheduleWindows.h"
+
+void registerEditorWindows(WindowRegistry &registry)
 {
+    registerScheduleWindows(registry);
 }
