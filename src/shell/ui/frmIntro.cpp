@@ -41,7 +41,8 @@ frmIntro::frmIntro(AppContext &context, QWidget *parent) : QDialog(parent, Qt::S
     logo->setObjectName(QStringLiteral("imgLogo"));
     const QString icon = FileOps::resolve(context.paths.appDir() + v.IconName);
     if (!v.IconName.isEmpty() && QFileInfo(icon).isFile())
-        logo->setPixmap(QIcon(icon).pixmap(64, 64));
+        logo->setPixmap(QIcon(icon).pixmap(64, 64).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setFixedSize(64, 64);
 
     auto *title = label(frame, QStringLiteral("Label2_0"), v.ProductTitle);
     // The running variant's layout shows the model with "Programming Tool"
@@ -51,6 +52,7 @@ frmIntro::frmIntro(AppContext &context, QWidget *parent) : QDialog(parent, Qt::S
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(24, 20, 24, 16);
     grid->setHorizontalSpacing(20);
+    grid->setColumnStretch(1, 1);
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(label(frame, QStringLiteral("Label1"), v.ModelName, 28, true), 0, 1);
     grid->addWidget(label(frame, QStringLiteral("Label2_1"), QStringLiteral("Programming Tool"), 14), 1, 1);

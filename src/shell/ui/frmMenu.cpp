@@ -907,8 +907,10 @@ void frmMenu::mnuHelpContents_Click()
                  QStringLiteral("mnuHelp"));
         return;
     }
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = new frmHelp(this);
+        CenterScreen(m_helpWindow);
+    }
     auto *help = static_cast<frmHelp *>(m_helpWindow.data());
     help->setWindowTitle(m_context.state.variant.ProductTitle + QStringLiteral(" - Help"));
     if (!help->showFile(path, name.right(3).toUpper() == QLatin1String("CHM")))
