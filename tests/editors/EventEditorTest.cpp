@@ -233,6 +233,29 @@ TEST_F(EventEditor, FormatAndPageGroupFailuresShareOneMessageInOrder)
     EXPECT_TRUE(storedEvents(1).isEmpty());
 }
 
+TEST_F(EventEditor, CancelAndCloseStayReachableWithAnInvalidTimeTyped)
+{
+    addEvent(1, u"07:30"_s);
+    frmEvent *e = editorOn(frmSched::kEdit);
+    ASSERT_TRUE(e);
+    startTime(e)->setFocus(Qt::MouseFocusReason);
+    startTime(e)->selectAll();
+    sendText(startTime(e), u"24:00"_s);
+    click(e, u"cmdCancel"_s);
+    EXPECT_TRUE(prompter().asked().isEmpty());
+    EXPECT_EQ(e->mode(), frmEvent::Mode::View);
+    EXPECT_EQ(startTime(e)->text(), u"07:30"_s);
+
+    click(e, u"cmdEdit"_s);
+    startTime(e)->setFocus(Qt::MouseFocusReason);
+    startTime(e)->selectAll();
+    sendText(startTime(e), u"::"_s);
+    click(e, u"cmdClose"_s); // asks to save; No discards and closes
+    EXPECT_EQ(prompter().texts(), QStringList{u"Save current Event?"_s});
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_EQ(storedEvents(1), QStringList{u"07:30 1 10 1"_s});
+}
+
 TEST_F(EventEditor, NavigationShowsEachEventAndSelectsItsLine)
 {
     for (const QString &t : {u"06:00"_s, u"07:00"_s, u"08:00"_s})

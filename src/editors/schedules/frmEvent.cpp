@@ -8,6 +8,7 @@
 #include "shell/MainWindowHost.h"
 #include "shell/ui/WindowUtil.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -197,6 +198,10 @@ frmEvent::frmEvent(AppContext &context, frmSched &view, int row)
     for (int i = 0; i < 4; ++i) {
         m_cmdMove[i] = button(arrows[i], u"cmdMove"_s + QString::number(i));
         m_cmdMove[i]->setFixedWidth(36);
+        // Hidden while adding or editing; the window keeps its width.
+        QSizePolicy policy = m_cmdMove[i]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        m_cmdMove[i]->setSizePolicy(policy);
         connect(m_cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
     }
 
@@ -786,9 +791,14 @@ bool frmEvent::eventFilter(QObject *watched, QEvent *e)
         break;
     }
     case QEvent::FocusOut: {
-        // Focus leaving for a message box or another program is not leaving the box.
+        // Focus leaving for a message box or another program is not leaving
+        // the box. Nor is a click on Cancel or Close: the entry is about to be
+        // discarded or offered for saving, and a refusal here would put the
+        // focus back before the button could act, so it could never be pressed.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
-        if (startTime && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const QWidget *next = QApplication::focusWidget();
+        if (startTime && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            next != m_cmdCancel && next != m_cmdClose)
             txtStartTime_LostFocus();
         break;
     }

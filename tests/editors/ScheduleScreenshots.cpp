@@ -1,0 +1,74 @@
+// Writes pictures of a schedule window and the event editor, for looking at
+// the layouts without a display: sched_screens OUTPUT_DIR (run with
+// QT_QPA_PLATFORM=offscreen).
+#include "editors/schedules/frmEvent.h"
+#include "editors/schedules/frmSched.h"
+#include "platform/Database.h"
+#include "platform/Registry.h"
+#include "platform/ScriptedPrompter.h"
+#include "shell/AppContext.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: sched_screens OUTPUT_DIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir dir;
+    const AppPaths paths(dir.path(), QStringLiteral(LINNET_TEMPLATE_DIR));
+    if (!paths.seedFromTemplates() || !QFile::copy(paths.DefaultDbPath(), paths.TempDbPath()))
+        return 1;
+    QFile::setPermissions(paths.TempDbPath(), QFile::permissions(paths.TempDbPath()) | QFile::WriteOwner);
+    ScriptedPrompter prompter;
+    FixedRegistry registry(u"6.0"_s);
+    AppContext ctx(paths, prompter, registry);
+    ctx.state.ExpansionBoards = 1;
+    {
+        Database db(paths.TempDbPath());
+        const struct {
+            const char *time;
+            int tone, duration;
+            QList<int> groups;
+        } events[] = {{"07:30", 2, 10, {1, 3, 6}},
+                      {"08:00", 1, 5, {1, 2, 3, 4, 5, 6, 7, 8}},
+                      {"10:15", 4, 59, {2}},
+                      {"12:00", 3, 30, {1, 4}},
+                      {"15:45", 1, 1, {8}}};
+        for (const auto &e : events) {
+            QVariantList values{1, QString::fromUtf8(e.time), e.tone, e.duration};
+            for (int g = 1; g <= 16; ++g)
+                values << (e.groups.contains(g) ? 1 : 0);
+            db.exec(u"INSERT INTO Event VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s, values);
+            ++ctx.state.TotalEvents;
+        }
+        db.exec(u"UPDATE SchedDays SET Monday = 1, Tuesday = 1 WHERE Schedule = 1"_s);
+        db.exec(u"UPDATE SchedDays SET Saturday = 1 WHERE Schedule = 2"_s);
+    }
+
+    frmSched sched(ctx, 1);
+    sched.show();
+    app.processEvents();
+    sched.grab().save(out + u"/sched.png"_s);
+
+    sched.findChild<QPushButton *>(u"cmdEvent1"_s)->click();
+    app.processEvents();
+    if (frmEvent *editor = sched.editor()) {
+        app.processEvents();
+        editor->grab().save(out + u"/event_edit.png"_s);
+        editor->cmdCancel_Click();
+        app.processEvents();
+        editor->grab().save(out + u"/event_view.png"_s);
+    }
+    return 0;
+}
