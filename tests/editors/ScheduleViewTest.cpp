@@ -158,3 +158,20 @@ TEST_F(ScheduleView, DaysAreWrittenOnCloseOnlyWhenADayWasClicked)
     EXPECT_EQ(storedDays(4), (QList<bool>{false, true, true, false, false, false, false}));
     EXPECT_EQ(loggedErrors(), 0);
 }
+
+TEST_F(ScheduleView, DoubleClickEditsTheEventUnderIt)
+{
+    addEvent(6, u"06:00"_s);
+    addEvent(6, u"18:45"_s, 3, 12, {2});
+    frmSched *s = openSchedule(6);
+    auto *list = control<QTreeWidget>(s, u"lstEvent"_s);
+    const QRect second = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    frmEvent *e = s->editor();
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->mode(), frmEvent::Mode::Edit);
+    EXPECT_EQ(control<QLineEdit>(e, u"txtStartTime"_s)->text(), u"18:45"_s);
+    EXPECT_EQ(e->windowTitle(), u"Events - Schedule  - 6"_s);
+    e->close();
+}
