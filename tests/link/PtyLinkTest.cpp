@@ -111,6 +111,17 @@ TEST_F(PtyLink, PortIsOpenedExclusively)
     EXPECT_TRUE(second.openFailure().contains(QLatin1String("does not exist")));
 }
 
+TEST_F(PtyLink, ModemModeOpensAPseudoTerminalWithoutModemLines)
+{
+    SimProcess sim({});
+    useDevice(sim.path());
+    ASSERT_TRUE(comm.Init_Comm(SerialPort::HandshakeRtsCts)) << comm.openFailure().toStdString();
+    EXPECT_FALSE(port.setDtr(false)); // a warning, not a failure of the port
+    EXPECT_TRUE(port.isOpen());
+    comm.MyPutStr("H048\r");
+    EXPECT_EQ(comm.MyGet1Char(), QByteArray(1, 6));
+}
+
 TEST_F(PtyLink, GarbageFromTheLineNeverHangsTheReceive)
 {
     PseudoTerminal pty;
