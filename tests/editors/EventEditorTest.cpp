@@ -420,3 +420,37 @@ TEST_F(EventEditor, AnyTypedOrPastedTextNeverStoresAnInvalidRow)
     EXPECT_EQ(ctx().state.ScheduleEventCount[0], rows.size());
     EXPECT_EQ(ctx().state.TotalEvents, rows.size());
 }
+
+TEST_F(EventEditor, AFailedWriteIsLoggedAndKeepsTheEntry)
+{
+    frmEvent *e = editorOn();
+    ASSERT_TRUE(e);
+    click(e, u"chkPageGroup1"_s);
+    ASSERT_TRUE(db->exec(u"CREATE TRIGGER refuse BEFORE INSERT ON Event BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
+    click(e, u"cmdSave"_s);
+    EXPECT_EQ(e->mode(), frmEvent::Mode::Add); // nothing stored: the entry stays to be saved again
+    EXPECT_EQ(startTime(e)->text(), u"00:00"_s);
+    EXPECT_EQ(ctx().state.TotalEvents, 0);
+    EXPECT_TRUE(sched->lines().isEmpty());
+    EXPECT_EQ(loggedErrors(), 1);
+
+    ASSERT_TRUE(db->exec(u"DROP TRIGGER refuse"_s));
+    click(e, u"cmdSave"_s);
+    EXPECT_EQ(e->mode(), frmEvent::Mode::View);
+    EXPECT_EQ(storedEvents(1), QStringList{u"00:00 1 1 2"_s});
+}
+
+TEST_F(EventEditor, MissingWorkingDatabaseOpensAnEmptyScheduleWithoutStoring)
+{
+    db.reset();
+    ASSERT_TRUE(QFile::remove(ctx().paths.TempDbPath()));
+    frmEvent *e = editorOn();
+    ASSERT_TRUE(e);
+    EXPECT_TRUE(sched->lines().isEmpty());
+    click(e, u"chkPageGroup0"_s);
+    click(e, u"cmdSave"_s); // the duplicate look-up fails: counted as a duplicate
+    EXPECT_EQ(e->mode(), frmEvent::Mode::Add);
+    EXPECT_EQ(ctx().state.TotalEvents, 0);
+    EXPECT_GT(loggedErrors(), 0);
+    EXPECT_FALSE(QFile::exists(ctx().paths.TempDbPath())); // never created by opening
+}

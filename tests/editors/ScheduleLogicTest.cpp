@@ -21,6 +21,10 @@ struct NormaliseCase {
     const char *text;
     bool valid;
 };
+void PrintTo(const NormaliseCase &c, std::ostream *os)
+{
+    *os << '"' << c.typed << "\" -> \"" << c.text << '"' << (c.valid ? "" : " (refused)");
+}
 class StartTimeNormalise : public ::testing::TestWithParam<NormaliseCase> {};
 TEST_P(StartTimeNormalise, CompletesTypedEntry)
 {
