@@ -1,3 +1,4 @@
+#include "config/FileLifecycle.h"
 #include "editors/EditorsRegistration.h"
 #include "platform/Registry.h"
 #include "shell/AppContext.h"
@@ -47,14 +48,8 @@ int main(int argc, char **argv)
     frmMenu menu(context, windows);
     prompter.setParent(&menu);
 
-    // ---- Integration point: the File commands -------------------------------
-    // Plug in the configuration lifecycle here once it exists:
-    //     #include "config/FileLifecycle.h"
-    //     FileLifecycle fileLifecycle(context);
-    //     menu.setFileCommands(&fileLifecycle);
-    // Link and modem commands are installed the same way with
-    // menu.setCommand("mnuSend", ...), menu.setReleaseModem(...), menu.setExitComm(...).
-    // --------------------------------------------------------------------------
+    FileLifecycle fileLifecycle(context);
+    menu.setFileCommands(&fileLifecycle);
 
     if (!menu.Load(!parser.isSet(noSplashOption)))
         return 1;
