@@ -665,8 +665,13 @@ QWidget *frmMenu::openChild(const QString &name, int arg)
             return nullptr;
         }
         w->setAttribute(Qt::WA_DeleteOnClose);
+        // Windows give their own size in their constructor; the frame around
+        // them adds the title bar and borders.
+        const QSize wanted = w->size();
         QMdiSubWindow *frame = m_mdi->addSubWindow(w);
         frame->setWindowIcon(windowIcon());
+        if (w->testAttribute(Qt::WA_Resized))
+            frame->resize(wanted + (frame->sizeHint() - w->sizeHint()));
         slot = w;
         trackWindow(w);
     }
