@@ -7,6 +7,7 @@
 #include "platform/RecordSet.h"
 #include "shell/AppContext.h"
 #include "shell/MainWindowHost.h"
+#include "shell/WindowlessHost.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -70,36 +71,6 @@ bool sameFile(const QString &a, const QString &b)
     return !ca.isEmpty() && ca.compare(cb, Qt::CaseInsensitive) == 0;
 }
 
-// Stands in for the main window when there is none (the command line): no
-// window effects, no dialogs.
-class NoWindow : public MainWindowHost {
-public:
-    void Init_Menu_Options() override {}
-    void File_Menu_Options() override {}
-    void Initialize() override {}
-    void DisableAllRootMenus() override {}
-    void InableAllRootMenus() override {}
-    QString caption() const override { return m_caption; }
-    void setCaption(const QString &caption) override { m_caption = caption; }
-    void SaveOpenForms(const QString &) override {}
-    void UpdateFileSaveOpt() override {}
-    bool saveEnabled() const override { return false; }
-    void setSaveEnabled(bool) override {}
-    void unloadAllChildren() override {}
-    void showSwitchBoard() override {}
-    bool showModal(const QString &) override { return false; }
-    void UpdateFileArray(const QString &) override {}
-    void setBusyCursor(bool) override {}
-    std::optional<QString> chooseOpenFile(const QString &) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const QString &, const QString &) override { return std::nullopt; }
-    int loadedWindowCount() const override { return 1; }
-    QString loadedWindowCaption(int) const override { return {}; }
-    QString loadedWindowName(int) const override { return {}; }
-
-private:
-    QString m_caption;
-};
-
 // The hourglass pointer for the life of a step, released early where a dialog follows.
 class BusyCursor {
 public:
@@ -126,7 +97,7 @@ FileLifecycle::FileLifecycle(AppContext &context) : m_context(context)
 
 MainWindowHost &FileLifecycle::host() const
 {
-    static NoWindow none;
+    static WindowlessHost none;
     return m_context.host ? *m_context.host : none;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/AppState.h"
-#include "shell/MainWindowHost.h"
+#include "shell/WindowlessHost.h"
 
 #include <QList>
 #include <QStringList>
@@ -9,7 +9,7 @@
 // A main window without widgets: records what the file commands ask of it and
 // answers the file dialogs from queues. Initialize does what the real window
 // does to the shared state.
-class FakeMainWindow : public MainWindowHost {
+class FakeMainWindow : public WindowlessHost {
 public:
     FakeMainWindow(AppState &state, QString productTitle)
         : m_state(state), m_productTitle(std::move(productTitle)), m_caption(m_productTitle)
@@ -29,8 +29,6 @@ public:
         m_state.UnsavedChanges = false;
         Init_Menu_Options();
     }
-    void DisableAllRootMenus() override {}
-    void InableAllRootMenus() override {}
     QString caption() const override { return m_caption; }
     void setCaption(const QString &caption) override { m_caption = caption; }
     void SaveOpenForms(const QString &title) override
@@ -39,7 +37,6 @@ public:
         m_state.CancelClose = cancelOpenForms;
         m_state.AcceptAllChanges = false;
     }
-    void UpdateFileSaveOpt() override {}
     bool saveEnabled() const override { return saveOn; }
     void setSaveEnabled(bool enabled) override { saveOn = enabled; }
     void unloadAllChildren() override { ++unloaded; }

@@ -11,7 +11,7 @@
 #include "platform/Database.h"
 #include "platform/serial/FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "shell/MainWindowHost.h"
+#include "shell/WindowlessHost.h"
 
 #include <QFile>
 
@@ -56,31 +56,15 @@ public:
     QList<int> percents;
 };
 
-class TestHost : public MainWindowHost {
+class TestHost : public WindowlessHost {
 public:
-    void Init_Menu_Options() override {}
+    TestHost() : WindowlessHost(QStringLiteral("Linnet Programming Tool")) {}
     void File_Menu_Options() override { ++fileMenuOptions; }
-    void Initialize() override {}
     void DisableAllRootMenus() override { menus << QStringLiteral("disable"); }
     void InableAllRootMenus() override { menus << QStringLiteral("enable"); }
-    QString caption() const override { return m_caption; }
-    void setCaption(const QString &caption) override { m_caption = caption; }
     void SaveOpenForms(const QString &title) override { saveOpenForms << title; }
-    void UpdateFileSaveOpt() override {}
-    bool saveEnabled() const override { return false; }
-    void setSaveEnabled(bool) override {}
-    void unloadAllChildren() override {}
     void showSwitchBoard() override { ++switchBoard; }
-    bool showModal(const QString &) override { return false; }
-    void UpdateFileArray(const QString &) override {}
-    void setBusyCursor(bool) override {}
-    std::optional<QString> chooseOpenFile(const QString &) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const QString &, const QString &) override { return std::nullopt; }
-    int loadedWindowCount() const override { return 1; }
-    QString loadedWindowCaption(int) const override { return m_caption; }
-    QString loadedWindowName(int) const override { return QStringLiteral("frmMenu"); }
 
-    QString m_caption = QStringLiteral("Linnet Programming Tool");
     QStringList menus, saveOpenForms;
     int fileMenuOptions = 0;
     int switchBoard = 0;
