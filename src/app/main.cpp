@@ -1,3 +1,4 @@
+#include "app/ToolLink.h"
 #include "config/FileLifecycle.h"
 #include "editors/EditorsRegistration.h"
 #include "platform/Registry.h"
@@ -26,9 +27,31 @@ int main(int argc, char **argv)
                                           QStringLiteral("Application folder (settings, errors log, templates)."),
                                           QStringLiteral("DIR"));
     const QCommandLineOption noSplashOption(QStringLiteral("no-splash"), QStringLiteral("Skip the splash window."));
+    const QCommandLineOption deviceOption(
+        QStringLiteral("device"),
+        QStringLiteral("Serial device to talk to the controller on, whatever the Com Port setting (a simulator's "
+                       "pseudo-terminal, /dev/ttyUSB0...)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port number 1-16 to use for this run instead of the Com Port "
+                                                       "setting."),
+                                        QStringLiteral("N"));
     parser.addOption(appDirOption);
     parser.addOption(noSplashOption);
+    parser.addOption(deviceOption);
+    parser.addOption(portOption);
     parser.process(app);
+
+    ToolLink::Options linkOptions;
+    linkOptions.device = parser.value(deviceOption);
+    if (parser.isSet(portOption)) {
+        bool ok = false;
+        linkOptions.port = parser.value(portOption).toInt(&ok);
+        if (!ok || linkOptions.port < PortMap::kFirstPort || linkOptions.port > PortMap::kLastPort) {
+            std::fprintf(stderr, "linnet-tool: --port takes a number from 1 to 16\n");
+            return 2;
+        }
+    }
 
     const AppPaths paths(parser.isSet(appDirOption) ? parser.value(appDirOption) : AppPaths::defaultAppDir());
     QString error;
@@ -50,6 +73,9 @@ int main(int argc, char **argv)
 
     FileLifecycle fileLifecycle(context);
     menu.setFileCommands(&fileLifecycle);
+
+    linkOptions.updateData = [&fileLifecycle] { fileLifecycle.UpdateData(); };
+    ToolLink link(context, menu, windows, &fileLifecycle, linkOptions);
 
     if (!menu.Load(!parser.isSet(noSplashOption)))
         return 1;

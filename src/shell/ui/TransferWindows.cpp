@@ -1,0 +1,81 @@
+#include "shell/ui/TransferWindows.h"
+
+#include "shell/AppContext.h"
+#include "shell/ui/frmMsgWait.h"
+#include "shell/ui/frmMyMsgBox.h"
+
+#include <QWidget>
+#include <QWindow>
+
+TransferWindows::TransferWindows(AppContext &context, QWidget *mainWindow, std::function<void()> closeLog)
+    : m_context(context), m_main(mainWindow), m_closeLog(std::move(closeLog))
+{
+}
+
+TransferWindows::~TransferWindows()
+{
+    delete m_progress;
+}
+
+void TransferWindows::showProgress()
+{
+    if (!m_progress) {
+        // A window of its own rather than a child of the main window, so that
+        // disabling the main window during the transfer leaves it readable; it
+        // is tied to the main window so it stays above it. A new window for each
+        // command places it last among the loaded windows, as the busy rules expect.
+        m_progress = new frmMsgWait(m_context.state.variant.ProductTitle);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        m_progress->winId();
+        if (m_main && m_main->windowHandle())
+            m_progress->windowHandle()->setTransientParent(m_main->windowHandle());
+    }
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+}
+
+void TransferWindows::closeProgress()
+{
+    if (m_progress)
+        m_progress->close();
+}
+
+void TransferWindows::setMainWindowEnabled(bool enabled)
+{
+    if (!enabled)
+        m_transferAttempted = true;
+    if (m_main)
+        m_main->setEnabled(enabled);
+}
+
+void TransferWindows::showExceptions(const QString &text, const QString &logFileName)
+{
+    auto *box = new frmMyMsgBox(m_context, m_closeLog, m_main);
+    box->setMsg(text, logFileName);
+    box->show();
+}
+
+void TransferWindows::WhatToDisplay(const QString &sLabel, const QString &sText, int iPercent)
+{
+    if (m_progress)
+        m_progress->WhatToDisplay(sLabel, sText, iPercent);
+}
+
+void TransferWindows::SetModemComm()
+{
+    if (m_progress)
+        m_progress->SetModemComm();
+}
+
+void TransferWindows::SetModemRelease()
+{
+    if (m_progress)
+        m_progress->SetModemRelease();
+}
+
+void TransferWindows::ChangeCaption(const QString &newCaption)
+{
+    if (m_progress)
+        m_progress->ChangeCaption(newCaption);
+}
