@@ -4,6 +4,7 @@
 #include "shell/ui/frmMsgWait.h"
 #include "shell/ui/frmMyMsgBox.h"
 
+#include <QMenu>
 #include <QWidget>
 #include <QWindow>
 
@@ -45,8 +46,23 @@ void TransferWindows::setMainWindowEnabled(bool enabled)
 {
     if (!enabled)
         m_transferAttempted = true;
-    if (m_main)
-        m_main->setEnabled(enabled);
+    if (!m_main)
+        return;
+    // A menu widget enables its own menu-bar item whenever it is enabled again,
+    // which would enable menus that are meant to stay disabled (Schedules with
+    // no configuration open): their states are kept and put back.
+    if (!enabled && m_main->isEnabled()) {
+        m_menuStates.clear();
+        for (QMenu *menu : m_main->findChildren<QMenu *>())
+            m_menuStates.append({menu, menu->menuAction()->isEnabled()});
+    }
+    m_main->setEnabled(enabled);
+    if (enabled) {
+        for (const auto &[menu, wasEnabled] : std::as_const(m_menuStates))
+            if (menu)
+                menu->menuAction()->setEnabled(wasEnabled);
+        m_menuStates.clear();
+    }
 }
 
 void TransferWindows::showExceptions(const QString &text, const QString &logFileName)

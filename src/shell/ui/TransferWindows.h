@@ -4,11 +4,14 @@
 #include "link/transfer/TransferScreen.h"
 #include "shell/ui/frmMsgWait.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <utility>
 
+class QMenu;
 class QWidget;
 struct AppContext;
 
@@ -51,5 +54,6 @@ private:
     std::function<void()> m_closeLog;
     QPointer<frmMsgWait> m_progress;
     QueuedProgressSink m_queued{*this, this};
+    QList<std::pair<QPointer<QMenu>, bool>> m_menuStates;
     bool m_transferAttempted = false;
 };
