@@ -38,8 +38,10 @@ void TransferWindows::showProgress()
 
 void TransferWindows::closeProgress()
 {
+    // Closing deletes the window later; the next command gets a new one.
     if (m_progress)
         m_progress->close();
+    m_progress = nullptr;
 }
 
 void TransferWindows::setMainWindowEnabled(bool enabled)
