@@ -77,6 +77,22 @@ bool Database::exec(const QString &sql, const QVariantList &binds)
     return true;
 }
 
+std::optional<qint64> Database::insert(const QString &sql, const QVariantList &binds)
+{
+    QSqlQuery q = query();
+    if (!q.prepare(sql)) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    for (const QVariant &v : binds)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        m_lastError = q.lastError().text();
+        return std::nullopt;
+    }
+    return q.lastInsertId().toLongLong();
+}
+
 std::optional<QVariant> Database::scalar(const QString &sql, const QVariantList &binds)
 {
     QSqlQuery q = query();
@@ -128,8 +144,8 @@ std::optional<QList<QVariantList>> Database::rows(const QString &sql, const QVar
 QStringList Database::tables()
 {
     QStringList out;
-    const auto r = rows(QStringLiteral(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"));
+    const auto r = rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                                       "'sqlite\\_%' ESCAPE '\\' ORDER BY rowid"));
     if (r)
         for (const QVariantList &row : *r)
             out << row.value(0).toString();

@@ -34,6 +34,8 @@ public:
 
     // Runs one statement with bound parameters; false (and lastError) on failure.
     bool exec(const QString &sql, const QVariantList &binds = {});
+    // Runs an INSERT with bound parameters; the new row's rowid, or nothing on failure.
+    std::optional<qint64> insert(const QString &sql, const QVariantList &binds = {});
     // First column of the first row, or nothing when the statement fails or has no row.
     std::optional<QVariant> scalar(const QString &sql, const QVariantList &binds = {});
     // All rows of a statement, each as a list of values in column order.

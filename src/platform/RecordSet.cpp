@@ -107,12 +107,23 @@ bool RecordSet::addNew(const QVariantList &values)
         marks << QStringLiteral("?");
     }
     const QString sql = values.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Database::quoted(m_table))
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-              .arg(Database::quoted(m_table), names.join(u", "), marks.join(u", "));
-    if (!m_db.exec(sql, values))
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Database::quoted(m_table))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(Database::quoted(m_table), names.join(u", "), marks.join(u", "));
+    const std::optional<qint64> id = m_db.insert(sql, values);
+    if (!id)
         return false;
-    return reload();
+    // Rows are kept in rowid order, where a new row always comes last; other
+    // orders are rebuilt from the table.
+    if (m_orderBy != QLatin1String("rowid") || !m_where.isEmpty())
+        return reload();
+    const auto added =
+        m_db.rows(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(Database::quoted(m_table)), {*id});
+    if (!added || added->size() != 1)
+        return reload();
+    m_rowIds << *id;
+    m_rows << added->first();
+    return true;
 }
 
 bool RecordSet::remove(int row)

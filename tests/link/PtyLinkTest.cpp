@@ -191,3 +191,20 @@ TEST_F(PtyLink, CommandLineReportsAControllerThatIsNotThere)
     EXPECT_EQ(runCli({"--app-dir", dir, "--port", "17", "revs"}).status, 2);
     EXPECT_EQ(runCli({"--app-dir", dir, "fly"}).status, 2);
 }
+
+TEST_F(PtyLink, AControllerThatGoesAwayClosesThePortInsteadOfHanging)
+{
+    auto sim = std::make_unique<SimProcess>(QStringList{"--rev", "2.05"});
+    ASSERT_FALSE(sim->path().isEmpty());
+    useDevice(sim->path());
+    ASSERT_TRUE(comm.Init_Comm(0));
+    sim.reset(); // the far end hangs up: the pseudo-terminal's master closes
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_TRUE(comm.MyGet1Char().isEmpty());
+    EXPECT_FALSE(comm.Send_Msg("H"));
+    EXPECT_LT(elapsed.elapsed(), 3000);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(comm.link().NoResponse);
+}

@@ -38,8 +38,10 @@ bool ReceiveTables::Open_Tables(const QString &databasePath)
     }
     // The working copy is rebuilt from the default database by every receive, so
     // waiting for the disk after each stored record buys nothing; the file is
-    // complete once the tables are closed.
+    // complete once the tables are closed. For the same reason the rollback
+    // journal stays in memory instead of being created and deleted per record.
     m_db->exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    m_db->exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
     for (int t = 0; t < TableCount; ++t) {
         auto records = std::make_unique<RecordSet>(*m_db, tableName(Table(t)));
         if (!records->ok()) {

@@ -5,6 +5,9 @@
 
 #include <chrono>
 
+#include <cerrno>
+
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
@@ -117,13 +120,19 @@ void QtSerialPort::takeReceived()
 {
     if (!m_port || m_port->bytesAvailable() <= 0)
         return;
+    const QByteArray received = m_port->readAll();
+    appendReceived(received.constData(), received.size());
+}
+
+void QtSerialPort::appendReceived(const char *data, qsizetype size)
+{
     if (m_readPos > 0) {
         m_input.remove(0, m_readPos);
         m_readPos = 0;
     }
-    const QByteArray received = m_port->readAll();
     bool overflow = false;
-    for (const char c : received) {
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
         if (c == '\0' && m_nulDiscard)
             continue;
         if (m_input.size() >= kInputBufferSize) {
@@ -134,6 +143,32 @@ void QtSerialPort::takeReceived()
     }
     if (overflow)
         raiseEvent(EventRxOverflow);
+}
+
+// Waits up to ms for input and reads what the driver holds straight from the
+// device. At 9600 baud bytes come about a millisecond apart, so this runs once
+// per byte during a receive: one poll and one read, without the signal and
+// buffer machinery of QSerialPort::waitForReadyRead, keeps the link's CPU use low.
+bool QtSerialPort::waitForInput(int ms)
+{
+    pollfd p{int(m_port->handle()), POLLIN, 0};
+    const int ready = ::poll(&p, 1, ms);
+    if (ready <= 0)
+        return false;
+    if (p.revents & POLLIN) {
+        char buffer[kInputBufferSize];
+        const ssize_t n = ::read(p.fd, buffer, sizeof buffer);
+        if (n > 0) {
+            appendReceived(buffer, n);
+            return true;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return false;
+    }
+    // Hang-up, error or end of file: the device went away.
+    m_lost = true;
+    raiseEvent(EventUnexpected);
+    return false;
 }
 
 qint64 QtSerialPort::bytesWaiting()
@@ -164,9 +199,7 @@ std::optional<char> QtSerialPort::readByte(Clock::TimePoint deadline)
         const auto remaining = deadline - steady_clock::now();
         if (remaining <= steady_clock::duration::zero())
             return std::nullopt;
-        const int ms = int(ceil<milliseconds>(remaining).count());
-        if (!m_port->waitForReadyRead(ms))
-            m_port->clearError();
+        waitForInput(int(ceil<milliseconds>(remaining).count()));
     }
 }
 

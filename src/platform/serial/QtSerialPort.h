@@ -35,6 +35,8 @@ public:
 
 private:
     void takeReceived();
+    void appendReceived(const char *data, qsizetype size);
+    bool waitForInput(int ms);
     void onError(QSerialPort::SerialPortError error);
     void closeIfLost();
 
