@@ -19,8 +19,14 @@ constexpr int kArchNumWidth = 4;
 constexpr int kClidWidth = 15;
 
 // Column of page group n (1-16) in Event rows (0-based), and in PageGroup rows.
-constexpr int eventPageGroupColumn(int n) { return n + 3; }
-constexpr int customPageGroupColumn(int n) { return n; }
+constexpr int eventPageGroupColumn(int n)
+{
+    return n + 3;
+}
+constexpr int customPageGroupColumn(int n)
+{
+    return n;
+}
 
 // The format version text of a file: "3.0" for the current format.
 QString formatVersionText(int userVersion);

@@ -55,8 +55,8 @@ std::optional<QString> find(const QString &path, const QString &section, const Q
         QString k, v;
         if (inSection && keyOf(line, &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0) {
             // A value in matching quotes is returned without them, as the system does.
-            if (v.size() >= 2 && (v.startsWith(QLatin1Char('"')) || v.startsWith(QLatin1Char('\'')))
-                && v.endsWith(v.front()))
+            if (v.size() >= 2 && (v.startsWith(QLatin1Char('"')) || v.startsWith(QLatin1Char('\''))) &&
+                v.endsWith(v.front()))
                 v = v.mid(1, v.size() - 2);
             return v;
         }

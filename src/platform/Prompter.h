@@ -15,8 +15,5 @@ public:
 
     virtual Answer ask(const QString &text, const QString &title, Buttons buttons, Icon icon) = 0;
 
-    void message(const QString &text, const QString &title, Icon icon = NoIcon)
-    {
-        ask(text, title, Ok, icon);
-    }
+    void message(const QString &text, const QString &title, Icon icon = NoIcon) { ask(text, title, Ok, icon); }
 };

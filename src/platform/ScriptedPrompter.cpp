@@ -1,7 +1,6 @@
 #include "platform/ScriptedPrompter.h"
 
-Prompter::Answer ScriptedPrompter::ask(const QString &text, const QString &title, Buttons buttons,
-                                       Icon icon)
+Prompter::Answer ScriptedPrompter::ask(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
     m_asked.append(Prompt{text, title, buttons, icon});
     Answer a;

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QStringList>
 
-#include <functional>
 #include <QString>
+#include <functional>
 
 // A prompter that records every prompt and answers from a queue. When the queue is
 // empty it gives the most cautious answer (Ok for a message, No for Yes/No, Cancel
@@ -25,7 +25,11 @@ public:
     void answer(Answer a) { m_answers.append(a); }
     const QList<Prompt> &asked() const { return m_asked; }
     QStringList texts() const;
-    void clear() { m_asked.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_asked.clear();
+        m_answers.clear();
+    }
 
     // Called for every prompt after it is recorded (the CLI prints it).
     void setEcho(std::function<void(const Prompt &, Answer)> echo) { m_echo = std::move(echo); }

@@ -7,11 +7,11 @@
 
 // The settings kept in settings.ini between runs.
 struct SettingsValues {
-    qint16 CommPort = 1;        // 1-16
-    qint16 DebugMenu = 0;       // non-zero shows Help > Debug; never written back
-    qint32 MdiHeight = 0;       // main window height, twips
-    qint32 MdiWidth = 0;        // main window width, twips
-    qint16 SwitchBoardTop = 0;  // switchboard position and size, twips
+    qint16 CommPort = 1;       // 1-16
+    qint16 DebugMenu = 0;      // non-zero shows Help > Debug; never written back
+    qint32 MdiHeight = 0;      // main window height, twips
+    qint32 MdiWidth = 0;       // main window width, twips
+    qint16 SwitchBoardTop = 0; // switchboard position and size, twips
     qint16 SwitchBoardLeft = 0;
     qint16 SwitchBoardWidth = 0;
     qint16 SwitchBoardHeight = 0;
@@ -60,7 +60,7 @@ struct AppState {
     QString CurrentFileName;
     int ExpansionBoards = 0; // 0-3
     bool ClockBoard = false;
-    int TotalEvents = 0;     // all schedules together, at most kMaxEvents
+    int TotalEvents = 0; // all schedules together, at most kMaxEvents
     bool UnsavedChanges = false;
     int CurrentSchedule = 1; // 1-6
     RememberedEvent LastEvent;

@@ -8,9 +8,13 @@
 #include <QMutexLocker>
 #include <QThread>
 
-ErrorLog::ErrorLog(QString errorsDbPath) : ErrorLog(std::move(errorsDbPath), SystemClock::instance()) {}
+ErrorLog::ErrorLog(QString errorsDbPath) : ErrorLog(std::move(errorsDbPath), SystemClock::instance())
+{
+}
 
-ErrorLog::ErrorLog(QString errorsDbPath, const Clock &clock) : m_path(std::move(errorsDbPath)), m_clock(clock) {}
+ErrorLog::ErrorLog(QString errorsDbPath, const Clock &clock) : m_path(std::move(errorsDbPath)), m_clock(clock)
+{
+}
 
 QString ErrorLog::standardMessage(int number)
 {

@@ -164,8 +164,8 @@ bool FileOps::fcnRemoveFile(const QString &name)
             return true;
         std::error_code ec;
         std::filesystem::remove(std::filesystem::path(path.toStdString()), ec);
-        if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted
-            || ec == std::errc::read_only_file_system)
+        if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+            ec == std::errc::read_only_file_system)
             return false;
         if (ec)
             m_log.LogError(ErrNo::PathFileAccessError, QString::fromStdString(ec.message()), kProgram, kModule,

@@ -34,7 +34,8 @@ TEST(IniFile, KeysWithBlanksRoundTripAndOtherLinesSurvive)
     ASSERT_TRUE(ini.write(QStringLiteral("system"), QStringLiteral("DEBUG"), QStringLiteral("2")));
     ASSERT_TRUE(ini.write(QStringLiteral("Last Files"), QStringLiteral("File 1"), QString()));
     EXPECT_EQ(contents(path),
-              QByteArray("; kept\r\n[System]\r\nDEBUG=2\r\nCom Port=16\r\n\r\n[Other]\r\nx=y\r\n[Last Files]\r\nFile 1=\r\n"));
+              QByteArray(
+                  "; kept\r\n[System]\r\nDEBUG=2\r\nCom Port=16\r\n\r\n[Other]\r\nx=y\r\n[Last Files]\r\nFile 1=\r\n"));
     EXPECT_EQ(ini.readInt(QStringLiteral("SYSTEM"), QStringLiteral("com port")), 16);
 }
 
@@ -42,6 +43,10 @@ struct IntCase {
     const char *value;
     qint16 expected;
 };
+void PrintTo(const IntCase &c, std::ostream *os)
+{
+    *os << '"' << c.value << '"';
+}
 class IniIntegers : public ::testing::TestWithParam<IntCase> {};
 TEST_P(IniIntegers, ReadAsLeadingNumberCutTo16Bits)
 {

@@ -9,8 +9,9 @@ namespace {
 QList<QVariantList> logRows(const QString &path)
 {
     Database db(path, Database::Mode::ReadOnly);
-    return db.rows(QStringLiteral("SELECT errno, errdesc, errmodule, ErrProgram, errfcn, errdate, errTime "
-                                  "FROM \"Error\" ORDER BY rowid"))
+    return db
+        .rows(QStringLiteral("SELECT errno, errdesc, errmodule, ErrProgram, errfcn, errdate, errTime "
+                             "FROM \"Error\" ORDER BY rowid"))
         .value_or(QList<QVariantList>{});
 }
 

@@ -18,22 +18,25 @@ struct PadCase {
     int n;
     const char *expected;
 };
+void PrintTo(const PadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 class Padding : public ::testing::TestWithParam<PadCase> {};
 TEST_P(Padding, GivesExactlyNCharacters)
 {
     const PadCase &c = GetParam();
     EXPECT_EQ(c.fn(QString::fromLatin1(c.text), c.n), QString::fromLatin1(c.expected)) << c.name;
 }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Padding,
-    ::testing::Values(PadCase{"right short", PadRight, "12", 4, "12  "},
-                      PadCase{"right long", PadRight, "abcdef", 4, "abcd"},
-                      PadCase{"right empty", PadRight, "", 3, "   "},
-                      PadCase{"left short", PadLeft, "7", 3, "  7"},
-                      PadCase{"left long", PadLeft, "abcdef", 4, "cdef"},
-                      PadCase{"zeros short", LeadingZeroes, "5", 2, "05"},
-                      PadCase{"zeros long", LeadingZeroes, "123", 2, "23"},
-                      PadCase{"zeros exact", LeadingZeroes, "088", 3, "088"}));
+INSTANTIATE_TEST_SUITE_P(Cases, Padding,
+                         ::testing::Values(PadCase{"right short", PadRight, "12", 4, "12  "},
+                                           PadCase{"right long", PadRight, "abcdef", 4, "abcd"},
+                                           PadCase{"right empty", PadRight, "", 3, "   "},
+                                           PadCase{"left short", PadLeft, "7", 3, "  7"},
+                                           PadCase{"left long", PadLeft, "abcdef", 4, "cdef"},
+                                           PadCase{"zeros short", LeadingZeroes, "5", 2, "05"},
+                                           PadCase{"zeros long", LeadingZeroes, "123", 2, "23"},
+                                           PadCase{"zeros exact", LeadingZeroes, "088", 3, "088"}));
 
 TEST(Utility, GetPathPartKeepsTheLastSeparator)
 {
