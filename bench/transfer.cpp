@@ -59,6 +59,7 @@ public:
         return m_port.write(data);
     }
     qint64 bytesWaiting() override { return m_port.bytesWaiting(); }
+    void awaitBytes(qint64 count, Clock::TimePoint deadline) override { m_port.awaitBytes(count, deadline); }
     std::optional<char> readByte(Clock::TimePoint deadline) override
     {
         for (;;) {

@@ -95,6 +95,12 @@ QByteArray ModComm::MyGetString()
         if (c.isEmpty() || c.front() == LinkFrame::kCr)
             break;
         line += c;
+        // The type letter tells how long the frame is: let the rest of it
+        // (checksum and CR included) arrive before reading on.
+        if (line.size() == 1) {
+            if (const int length = LinkFrame::expectedLength(line.front()); length > 0)
+                m_port.awaitBytes(length - 1 + qint64(LinkFrame::kChecksumWidth) + 1, m_clock.now() + kCharTimeout);
+        }
     }
     trace("Recieved Message = " + line);
     return line;

@@ -76,6 +76,8 @@ public:
         return m_open;
     }
     void setNulDiscard(bool on) override { m_nulDiscard = on; }
+    // Scripted input is not paced by a line: reading it needs no waiting ahead.
+    void awaitBytes(qint64, Clock::TimePoint) override {}
 
 private:
     struct Reply {

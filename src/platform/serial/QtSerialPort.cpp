@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 
 #include <chrono>
+#include <thread>
 
 #include <cerrno>
 
@@ -201,6 +202,22 @@ std::optional<char> QtSerialPort::readByte(Clock::TimePoint deadline)
             return std::nullopt;
         waitForInput(int(ceil<milliseconds>(remaining).count()));
     }
+}
+
+void QtSerialPort::awaitBytes(qint64 count, Clock::TimePoint deadline)
+{
+    using namespace std::chrono;
+    if (!isOpen())
+        return;
+    takeReceived();
+    waitForInput(0);
+    const qint64 missing = count - (m_input.size() - m_readPos);
+    if (missing <= 1)
+        return;
+    const auto byteTime = duration<double, std::milli>(kMsPerByte);
+    const auto wait = duration_cast<steady_clock::duration>(byteTime * double(missing - 1));
+    const auto until = std::min(steady_clock::now() + wait, deadline);
+    std::this_thread::sleep_until(until);
 }
 
 void QtSerialPort::clearInput()

@@ -28,6 +28,7 @@ public:
     void clearOutput() override;
     bool setDtr(bool on) override;
     void setNulDiscard(bool on) override { m_nulDiscard = on; }
+    void awaitBytes(qint64 count, Clock::TimePoint deadline) override;
 
     // The cause of a failed open in words a user can act on.
     static QString describeOpenFailure(const QString &device, QSerialPort::SerialPortError error,

@@ -45,6 +45,11 @@ public:
     // The next received byte, waiting until the deadline at most; nothing when
     // none arrived in time or the port is closed. Waits without using the CPU.
     virtual std::optional<char> readByte(Clock::TimePoint deadline) = 0;
+    // Gives the line the time it needs to deliver count more bytes at 9600 baud
+    // (less one byte, and never past the deadline) unless they have already
+    // arrived. Reading a frame whose length is known this way wakes the link a
+    // few times per frame instead of once per byte.
+    virtual void awaitBytes(qint64 count, Clock::TimePoint deadline) = 0;
     virtual void clearInput() = 0;
     virtual void clearOutput() = 0;
     // False when the line cannot be set (a pseudo-terminal has no DTR).
