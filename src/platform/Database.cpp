@@ -59,59 +59,7 @@ QSqlQuery Database::query() const
     return QSqlQuery(QSqlDatabase::database(m_connection, false));
 }
 
-bool Database::exec(const QString &sql, const QVariantList &binds)
-{
-    if (!m_open && m_lastError.isEmpty())
-        m_lastError = QStringLiteral("database is not open");
-    QSqlQuery q = query();
-    if (!q.prepare(sql)) {
-        m_lastError = q.lastError().text();
-        return false;
-    }
-    for (const QVariant &v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return false;
-    }
-    return true;
-}
-
-std::optional<qint64> Database::insert(const QString &sql, const QVariantList &binds)
-{
-    QSqlQuery q = query();
-    if (!q.prepare(sql)) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    for (const QVariant &v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    return q.lastInsertId().toLongLong();
-}
-
-std::optional<QVariant> Database::scalar(const QString &sql, const QVariantList &binds)
-{
-    QSqlQuery q = query();
-    if (!q.prepare(sql)) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    for (const QVariant &v : binds)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    if (!q.next())
-        return std::nullopt;
-    return q.value(0);
-}
-
-std::optional<QList<QVariantList>> Database::rows(const QString &sql, const QVariantList &binds)
+std::optional<QSqlQuery> Database::run(const QString &sql, const QVariantList &binds)
 {
     QSqlQuery q = query();
     q.setForwardOnly(true);
@@ -125,17 +73,48 @@ std::optional<QList<QVariantList>> Database::rows(const QString &sql, const QVar
         m_lastError = q.lastError().text();
         return std::nullopt;
     }
+    return q;
+}
+
+bool Database::exec(const QString &sql, const QVariantList &binds)
+{
+    if (!m_open && m_lastError.isEmpty())
+        m_lastError = QStringLiteral("database is not open");
+    return run(sql, binds).has_value();
+}
+
+std::optional<qint64> Database::insert(const QString &sql, const QVariantList &binds)
+{
+    const std::optional<QSqlQuery> q = run(sql, binds);
+    if (!q)
+        return std::nullopt;
+    return q->lastInsertId().toLongLong();
+}
+
+std::optional<QVariant> Database::scalar(const QString &sql, const QVariantList &binds)
+{
+    std::optional<QSqlQuery> q = run(sql, binds);
+    if (!q || !q->next())
+        return std::nullopt;
+    return q->value(0);
+}
+
+std::optional<QList<QVariantList>> Database::rows(const QString &sql, const QVariantList &binds)
+{
+    std::optional<QSqlQuery> q = run(sql, binds);
+    if (!q)
+        return std::nullopt;
     QList<QVariantList> out;
-    const int n = q.record().count();
-    while (q.next()) {
+    const int n = q->record().count();
+    while (q->next()) {
         QVariantList row;
         row.reserve(n);
         for (int i = 0; i < n; ++i)
-            row << q.value(i);
+            row << q->value(i);
         out << row;
     }
-    if (q.lastError().isValid()) {
-        m_lastError = q.lastError().text();
+    if (q->lastError().isValid()) {
+        m_lastError = q->lastError().text();
         return std::nullopt;
     }
     return out;

@@ -67,6 +67,9 @@ public:
     static QString quoted(const QString &identifier);
 
 private:
+    // Prepares, binds and runs one statement; nothing (and lastError) on failure.
+    std::optional<QSqlQuery> run(const QString &sql, const QVariantList &binds);
+
     QString m_path;
     QString m_connection;
     QString m_lastError;
