@@ -6,6 +6,7 @@
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
 #include "shell/AppContext.h"
+#include "shell/BusyRules.h"
 #include "shell/MainWindowHost.h"
 #include "shell/WindowlessHost.h"
 
@@ -23,12 +24,9 @@ const QString kFilter = QStringLiteral("Database Files (*.mdb)|*.mdb");
 const QString kOpenTitle = QStringLiteral("Open database");
 const QString kSaveAsTitle = QStringLiteral("Save As");
 const QString kSaveFormsTitle = QStringLiteral("Save File");
-const QString kPhoneListCaption = QStringLiteral("Dialing Modem");
 const QString kFrmMenu = QStringLiteral("frmMenu");
 const QString kRequired = QStringLiteral(" is required by the Programming Tool and cannot be selected.");
 const QString kInvalid = QStringLiteral(" is an invalid database.");
-constexpr int kNewOpenWindows = 2;   // main window + phone list
-constexpr int kSaveCloseWindows = 3; // main window + a child + phone list
 
 const QByteArray kSqliteMagic("SQLite format 3\0", 16);
 constexpr int kSqliteHeaderSize = 100;
@@ -113,14 +111,12 @@ void FileLifecycle::log(int number, const QString &description, const QString &p
 
 bool FileLifecycle::busyForOpen() const
 {
-    const MainWindowHost &h = host();
-    return h.loadedWindowCount() == kNewOpenWindows && h.loadedWindowCaption(1) == kPhoneListCaption;
+    return BusyRules::newOpenBusy(host());
 }
 
 bool FileLifecycle::busyForSave() const
 {
-    const MainWindowHost &h = host();
-    return h.loadedWindowCount() == kSaveCloseWindows && h.loadedWindowCaption(2) == kPhoneListCaption;
+    return BusyRules::saveBusy(host());
 }
 
 bool FileLifecycle::isReservedForOpen(const QString &file) const

@@ -1,9 +1,11 @@
 #include "TransferCliCommands.h"
 
 #include "CliSession.h"
+#include "config/ValidityCheck.h"
 #include "link/ProgressSink.h"
 #include "link/records/RecordSenders.h"
 #include "link/records/TransferLink.h"
+#include "link/transfer/SendOrder.h"
 #include "link/transfer/TransferCommands.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
@@ -59,18 +61,20 @@ public:
     QStringList bodies, problems;
 };
 
-// Reads the values the transfer needs from a configuration file; false with the reason.
+// Checks a configuration file as opening it in the tool does and reads the
+// values the transfer needs; false with the reasons.
 bool readProgrammingState(const QString &file, AppState &state, QString *error)
 {
     Database db(file, Database::Mode::ReadOnly);
-    const auto boards = db.isOpen() ? db.scalar(QStringLiteral("SELECT System_Config FROM Config")) : std::nullopt;
-    if (!boards || db.rowCount(QStringLiteral("Clid")).value_or(0) != 96) {
-        *error = QStringLiteral("%1 is not a valid configuration file").arg(file);
+    const ValidityCheck::Result check =
+        db.isOpen() ? ValidityCheck::check(db) : ValidityCheck::Result{false, 0, 0, false, {db.lastError()}};
+    if (!check.valid) {
+        *error = QStringLiteral("%1 is not a valid configuration file: %2").arg(file, check.problems.join(u"; "));
         return false;
     }
-    state.ExpansionBoards = boards->toInt();
-    state.ClockBoard = db.scalar(QStringLiteral("SELECT ClockEnabled FROM ClockDef")).value_or(0).toInt() != 0;
-    state.TotalEvents = db.rowCount(QStringLiteral("Event")).value_or(0);
+    state.ExpansionBoards = check.expansionBoards;
+    state.ClockBoard = check.clockBoard;
+    state.TotalEvents = check.totalEvents;
     return true;
 }
 
@@ -172,18 +176,8 @@ int DumpCliCommand::run(CliSession &session, const QStringList &args)
     RecordSenders senders(db, state, link, session.context().log, flags);
     // The order of a send, after its start request.
     link.bodies << QStringLiteral("S");
-    senders.SendConfig();
-    senders.SendEvents();
-    senders.SendGroups();
-    senders.SendSched();
-    senders.SendClid();
-    senders.SendDip();
-    senders.SendBGM();
-    senders.SendEmer();
-    senders.SendCT();
-    senders.SendClock();
-    senders.SendClassService();
-    senders.SendAllDone();
+    for (const SendStep &step : kSendOrder)
+        (senders.*step.send)();
     for (const QString &body : link.bodies)
         session.out() << body << Qt::endl;
     for (const QString &line : link.problems)

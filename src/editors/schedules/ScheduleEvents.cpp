@@ -86,10 +86,7 @@ std::optional<bool> ScheduleEvents::startTimeTaken(const QString &startTime) con
 
 std::optional<int> ScheduleEvents::countAll(Database &db)
 {
-    const auto n = db.scalar(u"SELECT count(*) FROM Event"_s);
-    if (!n)
-        return std::nullopt;
-    return n->toInt();
+    return db.rowCount(u"Event"_s);
 }
 
 std::optional<std::array<int, ScheduleEvents::kSchedules>> ScheduleEvents::countPerSchedule(Database &db)

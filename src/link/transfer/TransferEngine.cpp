@@ -1,5 +1,7 @@
 #include "link/transfer/TransferEngine.h"
 
+#include "link/transfer/SendOrder.h"
+
 #include "link/ModComm.h"
 #include "link/ModCommTransferLink.h"
 #include "link/ProgressSink.h"
@@ -19,26 +21,6 @@ const QString kReceivingData = QStringLiteral("Receiving data...");
 
 // A step of the send: the progress shown before it (-1: the display is left as
 // it was) and its sender.
-struct SendStep {
-    int percent;
-    const char *item;
-    void (RecordSenders::*send)();
-};
-constexpr SendStep kSendOrder[] = {
-    {3, "Events", &RecordSenders::SendConfig},
-    {10, "Events", &RecordSenders::SendEvents},
-    {20, "Custom Page Groups", &RecordSenders::SendGroups},
-    {-1, nullptr, &RecordSenders::SendSched},
-    {30, "CLID", &RecordSenders::SendClid},
-    {75, "Dipswiches", &RecordSenders::SendDip},
-    {80, "Background Music", &RecordSenders::SendBGM},
-    {-1, nullptr, &RecordSenders::SendEmer},
-    {-1, nullptr, &RecordSenders::SendCT},
-    {-1, nullptr, &RecordSenders::SendClock},
-    {90, "Class Of Service", &RecordSenders::SendClassService},
-    {98, "All Done", &RecordSenders::SendAllDone},
-};
-
 void show(ProgressSink *progress, const QString &label, const QString &text, int percent)
 {
     if (progress)
