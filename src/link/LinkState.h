@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // The state of the link after the most recent exchange. Owned by ModComm;
 // read by the revision, record and transfer procedures.
@@ -17,4 +18,8 @@ struct LinkState {
     // A checksum, validation or record error went to the communications log
     // during the current transfer.
     bool ExceptionsOccurred = false;
+    // The device this link had open disappeared (unplugged, switched off,
+    // hung up); its path, "" while the link is sound. Cleared when the port is
+    // opened again.
+    QString LostDevice;
 };

@@ -46,17 +46,36 @@ bool ModComm::Init_Comm(int handshaking)
 {
     if (m_port.isOpen())
         return true;
+    m_opened = false;
     if (m_state.settings.CommPort < PortMap::kFirstPort)
         m_state.settings.CommPort = PortMap::kFirstPort;
     m_port.setNulDiscard(true);
     if (!m_port.open(m_ports.devicePath(m_state.settings.CommPort), handshaking))
         return false;
     m_port.clearInput();
+    m_opened = true;
+    m_link.LostDevice.clear();
     return true;
+}
+
+bool ModComm::portUsable()
+{
+    if (m_port.isOpen())
+        return true;
+    if (m_opened && m_link.LostDevice.isEmpty()) {
+        // The port closed itself: the device went away under the transfer.
+        m_link.LostDevice = m_port.device();
+        m_files.writeCommLog("ERROR : the device " + m_link.LostDevice.toLocal8Bit() + " went away");
+        m_link.ExceptionsOccurred = true;
+        m_log.LogError(ErrNo::PortNotOpen, m_link.LostDevice + QStringLiteral(" went away"), kModule, kModule,
+                       QStringLiteral("Send_Msg"));
+    }
+    return false;
 }
 
 void ModComm::Exit_Comm()
 {
+    m_opened = false;
     if (m_port.isOpen())
         m_port.close();
 }
@@ -71,7 +90,7 @@ void ModComm::MyPutStr(const QByteArray &text)
 
 QByteArray ModComm::MyGet1Char()
 {
-    if (!m_port.isOpen()) {
+    if (!portUsable()) {
         logFailure(ErrNo::PortNotOpen, QStringLiteral("MyGet1Char"));
         return {};
     }
@@ -82,7 +101,7 @@ QByteArray ModComm::MyGet1Char()
         if (const std::optional<char> c = m_port.readByte(deadline))
             return QByteArray(1, *c);
         watch.StopTimer();
-        if (watch.Elapsed() >= kCharTimeout.count() || !m_port.isOpen())
+        if (watch.Elapsed() >= kCharTimeout.count() || !portUsable())
             return {};
     }
 }
@@ -125,7 +144,7 @@ bool ModComm::Send_Msg(const QByteArray &body)
         m_files.writeData(frame);
     const QByteArray wire = frame + LinkFrame::kCr + '\0';
 
-    if (!m_port.isOpen()) {
+    if (!portUsable()) {
         m_link.ExceptionsOccurred = true;
         m_link.NoResponse = true;
         m_link.NakLimit = false;

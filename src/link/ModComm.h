@@ -66,6 +66,9 @@ public:
 private:
     void trace(const QByteArray &text, const char *procedure = "Mygetstring");
     void logFailure(int number, const QString &procedure);
+    // True while the port is usable; notes (once) a device that went away
+    // since Init_Comm opened it.
+    bool portUsable();
 
     SerialPort &m_port;
     const PortMap &m_ports;
@@ -75,4 +78,6 @@ private:
     TraceFiles m_files;
     LinkState m_link;
     Revisions m_revs;
+    // Init_Comm opened the port and Exit_Comm has not closed it since.
+    bool m_opened = false;
 };

@@ -48,7 +48,7 @@ TEST_F(Senders, ARecordNotAcknowledgedStopsItsSender)
     EXPECT_TRUE(flags.AbortSession);
 }
 
-TEST_F(Senders, ClockAndTonePageGroupsIgnoreTheirAnswer)
+TEST_F(Senders, ClockAndTonePageGroupsGoOnButAreListedAsRefused)
 {
     exec(s("UPDATE ClockDef SET ClockEnabled = 1, ClockA = 7, ClockB = 12, Direction = 1, BCD_Type = 3"));
     exec(s("UPDATE TonesPG SET PageGroup2 = 0"));
@@ -61,7 +61,8 @@ TEST_F(Senders, ClockAndTonePageGroupsIgnoreTheirAnswer)
                                       s("I130712"
                                         "1")}));
     EXPECT_FALSE(flags.AbortSession);
-    EXPECT_FALSE(link.exceptions);
+    EXPECT_EQ(flags.Refused, link.sent);
+    EXPECT_TRUE(link.exceptions);
 }
 
 TEST_F(Senders, StationsAdvanceTheProgressEveryThirdStation)

@@ -78,23 +78,64 @@ TEST_F(SendSequence, AnEventRefusedFiveTimesEndsTheSendAfterTheEvents)
     EXPECT_EQ(messages(), QStringList{kSendFailed});
 }
 
-TEST_F(SendSequence, TonePageGroupsNeverAcknowledgedStillCompleteTheSend)
+// Records whose refusal does not stop the sequence: the rest is still sent,
+// but the send is a failure that names the refused record.
+struct RefusedRecord {
+    char type;
+    const char *laterTypes; // records still sent after the refused one
+};
+void PrintTo(const RefusedRecord &c, std::ostream *os)
 {
-    sim.faults().naks['K'] = 1000;
+    *os << c.type << " refused";
+}
+class RefusedRecordSend : public TransferFixture, public ::testing::WithParamInterface<RefusedRecord> {};
+
+TEST_P(RefusedRecordSend, GoesOnButEndsInTheErrorNamingTheRecord)
+{
+    const RefusedRecord c = GetParam();
+    sim.faults().naks[c.type] = 5;
     commands.mnuSend_Click();
+
     const QStringList sent = framesSent();
-    EXPECT_EQ(sent.count(QStringLiteral("K") + QString(16, u'1')), 5);
-    EXPECT_TRUE(sent.last() == QStringLiteral("A"));
-    EXPECT_TRUE(std::any_of(sent.begin(), sent.end(), [](const QString &b) { return b.startsWith(u'I'); }));
-    EXPECT_TRUE(std::any_of(sent.begin(), sent.end(), [](const QString &b) { return b.startsWith(u'P'); }));
-    EXPECT_EQ(messages(), QStringList{kSendDone});
+    QString refused;
+    for (const QString &body : sent)
+        if (body.startsWith(QLatin1Char(c.type)))
+            refused = body;
+    ASSERT_FALSE(refused.isEmpty());
+    EXPECT_EQ(sent.count(refused), 5);
+    for (const char *t = c.laterTypes; *t; ++t)
+        EXPECT_TRUE(
+            std::any_of(sent.begin(), sent.end(), [t](const QString &b) { return b.startsWith(QLatin1Char(*t)); }))
+            << "no " << *t << " after the refused " << c.type;
+    EXPECT_EQ(messages(), QStringList{kSendFailed});
+    EXPECT_FALSE(commands.succeeded());
+    ASSERT_EQ(screen.exceptions.size(), 1);
+    EXPECT_TRUE(screen.exceptions.first().contains(QStringLiteral("Refused by the controller:\r\n") + refused))
+        << screen.exceptions.first().toStdString();
+    EXPECT_TRUE(commLog().contains(QStringLiteral("ERROR : RECORD REFUSED BY THE CONTROLLER: ") + refused));
 }
 
-TEST_F(SendSequence, AnUnacknowledgedEndMessageStillCompletes)
+INSTANTIATE_TEST_SUITE_P(Records, RefusedRecordSend,
+                         ::testing::Values(RefusedRecord{'N', "KIPA"}, RefusedRecord{'K', "IPA"},
+                                           RefusedRecord{'I', "PA"}, RefusedRecord{'A', ""}),
+                         [](const auto &info) { return std::string("Type") + info.param.type; });
+
+TEST_F(SendSequence, ADeviceThatGoesAwayIsNamedInTheFailureAndTheLog)
 {
-    sim.faults().naks['A'] = 5;
+    port.setResponder([this](const QByteArray &written) {
+        if (written.startsWith('C'))
+            port.close(); // unplugged while the stations go out
+        sim.receive(written.constData(), std::size_t(written.size()), clock.now());
+        return sim.takeDue(clock.now());
+    });
     commands.mnuSend_Click();
-    EXPECT_EQ(messages(), QStringList{kSendDone});
+
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().first(), kSendFailed + QStringLiteral("\r\nThe serial device ") + port.device() +
+                                      QStringLiteral(" went away (unplugged or switched off?)."));
+    EXPECT_TRUE(
+        commLog().contains(QStringLiteral("ERROR : the device ") + port.device() + QStringLiteral(" went away")));
+    EXPECT_FALSE(commands.succeeded());
 }
 
 TEST_F(SendSequence, CancellingTheOpenEditorsSendsNothing)

@@ -52,13 +52,21 @@ RecordSenders::RecordSenders(Database &db, AppState &state, TransferLink &link, 
 
 bool RecordSenders::send(const QString &body)
 {
-    return m_link.Send_Msg(body);
+    if (m_link.Send_Msg(body))
+        return true;
+    // Whether or not the sequence goes on, the controller does not hold this
+    // record: it is listed, so the send cannot end as a success.
+    m_flags.Refused << body;
+    m_link.writeCommLog(QStringLiteral("ERROR : RECORD REFUSED BY THE CONTROLLER: ") + body);
+    m_link.setExceptionsOccurred();
+    return false;
 }
 
 void RecordSenders::failed(int number, const QString &procedure, const QString &text, const QString &body)
 {
     m_link.writeCommLog(QStringLiteral("ERROR ") + QString::number(number) + text + body);
     m_link.setExceptionsOccurred();
+    m_flags.RecordMissing = true;
     // A table that cannot be read is described by the database's own words.
     const QString description = number == ErrNo::CouldNotFindTable ? m_db.lastError() : QString();
     m_log.LogError(number, description, kModule, kModule, procedure);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the record senders and readers need from the serial link: send one body
 // and wait for its acknowledgement, write a line to the communications log
@@ -29,6 +30,17 @@ public:
 struct TransferFlags {
     bool AllDone = false;      // the transfer reached its end
     bool AbortSession = false; // a record was not delivered (or not received)
+    // Records the controller refused after every attempt, in the order sent.
+    // A send that goes on past them has still not delivered the programming.
+    QStringList Refused;
+    // A record could not be built from the configuration, so it was never sent.
+    bool RecordMissing = false;
 
-    void clear() { AllDone = AbortSession = false; }
+    void clear()
+    {
+        AllDone = AbortSession = RecordMissing = false;
+        Refused.clear();
+    }
+    // The controller holds everything that was to be sent.
+    bool delivered() const { return AllDone && Refused.isEmpty() && !RecordMissing; }
 };

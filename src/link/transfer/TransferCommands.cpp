@@ -14,6 +14,16 @@ const QString kLogFileName = QStringLiteral("log_file.txt");
 const QString kDialingModem = QStringLiteral("Dialing Modem");
 const QString kSupportedRev = QStringLiteral("2.00");
 constexpr int kPauseSeconds = 1;
+
+// A failure message, followed by the device when it went away under the
+// transfer, so the user looks at the cable rather than the configuration.
+QString withLostDevice(const QString &failure, const QString &lostDevice)
+{
+    if (lostDevice.isEmpty())
+        return failure;
+    return failure + QStringLiteral("\r\nThe serial device ") + lostDevice +
+           QStringLiteral(" went away (unplugged or switched off?).");
+}
 } // namespace
 
 TransferCommands::TransferCommands(AppContext &context, TransferEngine &engine, TransferScreen &screen, Hooks hooks)
@@ -121,15 +131,21 @@ void TransferCommands::Send_Data()
         m_context.prompter.message(failure, title(), Prompter::Exclamation);
         return;
     }
-    if (outcome.AllDone)
+    // Success only when the controller acknowledged every record: a refused
+    // record leaves the controller without part of the programming even when
+    // the sequence went on to its end.
+    if (outcome.delivered)
         m_context.prompter.message(QStringLiteral("Send data completed successfully."), title(), Prompter::Information);
     else
-        m_context.prompter.message(failure, title(), Prompter::Exclamation);
-    m_succeeded = outcome.AllDone;
-    if (outcome.ExceptionsOccurred)
-        m_screen.showExceptions(QStringLiteral("Exceptions have occurred while sending data to ") + modelName() +
-                                    QStringLiteral(". Check the Log file for more information."),
-                                kLogFileName);
+        m_context.prompter.message(withLostDevice(failure, outcome.lostDevice), title(), Prompter::Exclamation);
+    m_succeeded = outcome.delivered;
+    if (outcome.ExceptionsOccurred) {
+        QString text = QStringLiteral("Exceptions have occurred while sending data to ") + modelName() +
+                       QStringLiteral(". Check the Log file for more information.");
+        if (!outcome.refused.isEmpty())
+            text += QStringLiteral("\r\n\r\nRefused by the controller:\r\n") + outcome.refused.join(u"\r\n");
+        m_screen.showExceptions(text, kLogFileName);
+    }
 }
 
 void TransferCommands::mnuRx_Click()
@@ -187,8 +203,8 @@ void TransferCommands::Receive_Data(const QString &revision)
     m_screen.closeProgress();
     setBusy(false);
 
-    if (!outcome.AllDone) {
-        m_context.prompter.message(failure, title(), Prompter::Exclamation);
+    if (!outcome.delivered) {
+        m_context.prompter.message(withLostDevice(failure, outcome.lostDevice), title(), Prompter::Exclamation);
         return;
     }
     m_context.prompter.message(QStringLiteral("Receive Data completed successfully."), title(), Prompter::Information);

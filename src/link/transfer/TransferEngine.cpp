@@ -87,6 +87,9 @@ TransferEngine::Outcome TransferEngine::Send_Data(ProgressSink *progress)
     m_comm.files().closeCommLog();
     outcome.AllDone = m_flags.AllDone;
     outcome.ExceptionsOccurred = m_comm.link().ExceptionsOccurred;
+    outcome.refused = m_flags.Refused;
+    outcome.lostDevice = m_comm.link().LostDevice;
+    outcome.delivered = m_flags.delivered() && outcome.lostDevice.isEmpty();
     return outcome;
 }
 
@@ -125,6 +128,8 @@ TransferEngine::Outcome TransferEngine::Receive_Data(const QString &revision, Pr
     tables.Close_Tables();
     outcome.AllDone = m_flags.AllDone;
     outcome.ExceptionsOccurred = m_comm.link().ExceptionsOccurred;
+    outcome.lostDevice = m_comm.link().LostDevice;
+    outcome.delivered = outcome.AllDone;
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #include "link/records/TransferLink.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,8 +28,14 @@ public:
 
     struct Outcome {
         bool portOpened = false;
+        // The sequence reached its end message. For a send this alone does not
+        // mean the controller holds the programming: see delivered.
         bool AllDone = false;
         bool ExceptionsOccurred = false;
+        // Send: every record was built and acknowledged. Receive: as AllDone.
+        bool delivered = false;
+        QStringList refused; // records the controller refused, in order
+        QString lostDevice;  // the device went away during the transfer
     };
 
     // Sends S and every record in the fixed order. The working database is
