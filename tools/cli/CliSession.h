@@ -22,6 +22,9 @@ public:
         QString device; // wins over port
         int port = 0;   // 0: the settings file's "Com Port"
         bool trace = false;
+        // The controller gets a second between the revision exchange and the
+        // transfer; a simulator does not need it.
+        bool pause = true;
     };
 
     explicit CliSession(const Options &options);
@@ -32,6 +35,7 @@ public:
     AppContext &context() { return *m_context; }
     ModComm &comm() { return *m_comm; }
     ScriptedPrompter &prompter() { return m_prompter; }
+    const Options &options() const { return m_options; }
     QTextStream &out() { return m_out; }
     QTextStream &err() { return m_err; }
 

@@ -10,8 +10,10 @@
 namespace {
 QString usage(const std::vector<std::unique_ptr<CliCommand>> &commands)
 {
-    QString text = QStringLiteral("usage: linnet-cli [--app-dir DIR] [--port N | --device PATH] [--trace] COMMAND "
-                                  "[ARGS]\ncommands:\n");
+    QString text = QStringLiteral("usage: linnet-cli [--app-dir DIR] [--port N | --device PATH] [--trace] [--no-pause] "
+                                  "COMMAND [ARGS]\n"
+                                  "  --no-pause  skip the one-second pause before a transfer (for a simulator)\n"
+                                  "commands:\n");
     for (const auto &c : commands)
         text += QStringLiteral("  ") + c->name().leftJustified(10) + c->summary() + QLatin1Char('\n');
     return text;
@@ -31,6 +33,8 @@ int main(int argc, char **argv)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--trace")) {
             options.trace = true;
+        } else if (arg == QLatin1String("--no-pause")) {
+            options.pause = false;
         } else if (arg == QLatin1String("--app-dir") && hasValue) {
             options.appDir = args.at(++i);
         } else if (arg == QLatin1String("--device") && hasValue) {

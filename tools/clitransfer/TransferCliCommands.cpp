@@ -93,7 +93,10 @@ int transfer(CliSession &session, bool send)
     AppContext &context = session.context();
     ConsoleScreen screen(session.out());
     TransferEngine engine(session.comm(), context.state, context.log, context.paths);
-    TransferCommands commands(context, engine, screen, {});
+    TransferCommands::Hooks hooks;
+    if (!session.options().pause)
+        hooks.pause = [](int) {};
+    TransferCommands commands(context, engine, screen, std::move(hooks));
     if (send)
         commands.mnuSend_Click();
     else
