@@ -50,6 +50,15 @@ public:
     }
     // A line event, as the device would report it.
     void raiseLineEvent(int code) { raiseEvent(code); }
+    // Forgets every byte in flight and every write, keeping the port open: a
+    // fresh far end for the next exchange (the fuzzer reuses one port).
+    void reset()
+    {
+        m_replies.clear();
+        m_arrivals.clear();
+        m_input.clear();
+        m_writes.clear();
+    }
     // Makes the next open fail with this cause.
     void failNextOpen(const QString &cause) { m_failOpen = cause; }
 

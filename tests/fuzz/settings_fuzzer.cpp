@@ -1,0 +1,19 @@
+#include "SettingsFuzzInput.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static int argc = 1;
+    static char name[] = "settings_fuzzer";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    if (const QString problem = fuzzSettingsInput(data, size); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::abort();
+    }
+    return 0;
+}
