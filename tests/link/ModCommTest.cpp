@@ -11,6 +11,10 @@ struct ChecksumCase {
     const char *body;
     const char *sum;
 };
+void PrintTo(const ChecksumCase &c, std::ostream *os)
+{
+    *os << '"' << QByteArray(c.body).toHex().toStdString() << "\" -> " << c.sum;
+}
 class Checksum : public ::testing::TestWithParam<ChecksumCase> {};
 
 TEST_P(Checksum, IsSumModulo4096InUpperHex)
@@ -23,7 +27,42 @@ INSTANTIATE_TEST_SUITE_P(
                       ChecksumCase{"X0", "088"}, ChecksumCase{"W11", "0B9"}, ChecksumCase{"", "000"},
                       // 0xFF * 16 = 0xFF0, 0xFF * 17 = 0x10EF wraps to 0EF
                       ChecksumCase{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", "FF0"},
-                      ChecksumCase{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", "0EF"}));
+                      ChecksumCase{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", "0EF"}),
+    [](const auto &info) { return "Sum" + std::string(info.param.sum); });
+
+// The body length of every message the tool receives, written down from the
+// protocol rather than read from the link's own table: exactly that length
+// with a right checksum is valid, one character less or more is a wrong length.
+struct LengthCase {
+    char letter;
+    int length;
+};
+void PrintTo(const LengthCase &c, std::ostream *os)
+{
+    *os << c.letter << " is " << c.length;
+}
+class BodyLength : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(BodyLength, OnlyTheProtocolsLengthIsValid)
+{
+    const auto [letter, length] = GetParam();
+    const auto verdict = [](const QByteArray &body) {
+        const QByteArray text = body + LinkFrame::checksum(body);
+        return LinkFrame::validate(text.constData(), std::size_t(text.size())).verdict;
+    };
+    const auto body = [letter](int size) { return QByteArray(1, letter) + QByteArray(size - 1, '1'); };
+    EXPECT_EQ(verdict(body(length)), LinkFrame::Verdict::Valid);
+    EXPECT_EQ(verdict(body(length + 1)), LinkFrame::Verdict::WrongLength);
+    if (length > 1)
+        EXPECT_EQ(verdict(body(length - 1)), LinkFrame::Verdict::WrongLength);
+}
+INSTANTIATE_TEST_SUITE_P(Letters, BodyLength,
+                         ::testing::Values(LengthCase{'I', 8}, LengthCase{'M', 17}, LengthCase{'K', 17},
+                                           LengthCase{'N', 17}, LengthCase{'C', 22}, LengthCase{'X', 2},
+                                           LengthCase{'D', 17}, LengthCase{'E', 26}, LengthCase{'G', 18},
+                                           LengthCase{'W', 3}, LengthCase{'A', 1}, LengthCase{'T', 13},
+                                           LengthCase{'J', 15}, LengthCase{'P', 17}, LengthCase{'U', 3}),
+                         [](const auto &info) { return std::string(1, info.param.letter); });
 } // namespace
 
 using ModCommTest = LinkFixture;
