@@ -28,7 +28,7 @@ struct LinkHarness {
 };
 } // namespace
 
-void fuzzLinkInput(const std::uint8_t *data, std::size_t size)
+QString fuzzLinkInput(const std::uint8_t *data, std::size_t size)
 {
     size = std::min(size, kLinkFuzzMaxInput);
     const char *text = reinterpret_cast<const char *>(data);
@@ -49,4 +49,5 @@ void fuzzLinkInput(const std::uint8_t *data, std::size_t size)
     h.comm.Receive_Msg(size > 0 && (data[0] & 1));
     if (h.comm.link().MsgBuffer.size() > 0)
         Revisions::fromReply(h.comm.link().MsgBuffer.constData(), std::size_t(h.comm.link().MsgBuffer.size()));
+    return {}; // the sanitizers are the judges here
 }

@@ -1,7 +1,6 @@
+#include "CorpusReplay.h"
+#include "QtPrinters.h"
 #include "SettingsFuzzInput.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -9,16 +8,5 @@
 // back the same values.
 TEST(SettingsCorpus, EveryFileSurvivesReadSaveRead)
 {
-    const QDir dir(QStringLiteral(LINNET_SETTINGS_CORPUS_DIR));
-    const QStringList files = dir.entryList(QDir::Files);
-    ASSERT_FALSE(files.isEmpty());
-    for (const QString &name : files) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = f.readAll();
-        EXPECT_EQ(
-            fuzzSettingsInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())),
-            QString())
-            << name.toStdString();
-    }
+    EXPECT_EQ(replayCorpus(QStringLiteral(LINNET_SETTINGS_CORPUS_DIR), fuzzSettingsInput), QStringList());
 }
