@@ -2,6 +2,7 @@
 #include "config/FileLifecycle.h"
 #include "editors/EditorsRegistration.h"
 #include "platform/Registry.h"
+#include "platform/UnixSignals.h"
 #include "shell/AppContext.h"
 #include "shell/ui/MessageBoxPrompter.h"
 #include "shell/ui/WindowRegistry.h"
@@ -11,7 +12,9 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -80,5 +83,18 @@ int main(int argc, char **argv)
     if (!menu.Load(!parser.isSet(noSplashOption)))
         return 1;
     menu.show();
+    // After the single-instance check of Load: the working copy is ours.
+    fileLifecycle.offerRecovery();
+
+    // A termination signal (logging out, kill, Ctrl+C, a closed terminal) runs
+    // the shut-down without questions. The process then ends at once, so that
+    // nothing the signal interrupted (a dialog, a wait on the serial link)
+    // carries on after the port is closed and the working copy set aside.
+    UnixSignals termination({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&termination, &UnixSignals::received, &menu, [&menu] {
+        menu.shutDownWithoutQuestions();
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
     return app.exec();
 }

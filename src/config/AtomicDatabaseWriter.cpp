@@ -2,8 +2,10 @@
 
 #include "platform/Database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -26,6 +28,24 @@ bool syncPath(const QString &path, bool folder)
     const bool ok = ::fsync(fd) == 0;
     ::close(fd);
     return ok;
+}
+
+// The temporary of a save of fileName: "." + fileName + "." + six characters of mkstemp.
+QString temporaryPattern(const QString &fileName)
+{
+    return QStringLiteral("^\\.") + QRegularExpression::escape(fileName) + QStringLiteral("\\.[A-Za-z0-9]{6}$");
+}
+
+// A save that was killed before its rename leaves its full-size temporary
+// behind, hidden beside the file. Nobody can use it, so the next save of the
+// same file removes it; files of any other name are never touched.
+void removeStaleTemporaries(const QString &folder, const QString &fileName)
+{
+    const QRegularExpression pattern(temporaryPattern(fileName));
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries)
+        if (pattern.match(entry).hasMatch())
+            QFile::remove(folder + QLatin1Char('/') + entry);
 }
 
 // The permissions a newly created file gets in this process.
@@ -67,6 +87,7 @@ AtomicDatabaseWriter::Outcome AtomicDatabaseWriter::write(const QString &source,
     if (!QFileInfo(folder).isDir())
         return fail(Outcome::CopyFailed, folder + QStringLiteral(" does not exist"));
 
+    removeStaleTemporaries(folder, info.fileName());
     // An empty file with a unique name reserves the temporary; VACUUM INTO accepts an empty target.
     QByteArray temporary =
         QFile::encodeName(folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));

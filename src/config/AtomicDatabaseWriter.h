@@ -10,7 +10,8 @@
 // (VACUUM INTO), checked (PRAGMA quick_check), flushed to disk, renamed over
 // the target, and the folder entry is flushed. Any failure removes the
 // temporary file and leaves the target as it was. No connection is ever held
-// on the target.
+// on the target. A temporary left by an earlier write of the same target that
+// was killed before its rename is removed by the next write.
 class AtomicDatabaseWriter {
 public:
     enum class Stage {

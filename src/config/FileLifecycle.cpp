@@ -8,6 +8,7 @@
 #include "shell/AppContext.h"
 #include "shell/BusyRules.h"
 #include "shell/MainWindowHost.h"
+#include "shell/OwnFiles.h"
 #include "shell/WindowlessHost.h"
 
 #include <QFile>
@@ -89,8 +90,26 @@ private:
 };
 } // namespace
 
-FileLifecycle::FileLifecycle(AppContext &context) : m_context(context)
+FileLifecycle::FileLifecycle(AppContext &context) : m_context(context), m_marker(context.paths.UnsavedMarkerPath())
 {
+    // Whichever window marks the configuration changed, the marker follows.
+    m_context.state.UnsavedChanges.setObserver([this](bool unsaved) { unsavedChanged(unsaved); });
+}
+
+FileLifecycle::~FileLifecycle()
+{
+    m_context.state.UnsavedChanges.setObserver({});
+}
+
+void FileLifecycle::unsavedChanged(bool unsaved)
+{
+    if (!unsaved) {
+        m_marker.remove();
+        return;
+    }
+    if (m_context.state.configurationOpen() && !m_marker.write(m_context.state.CurrentFileName))
+        log(ErrNo::PathFileAccessError, QStringLiteral("cannot write ") + m_context.paths.UnsavedMarkerPath(),
+            QStringLiteral("UnsavedChanges"));
 }
 
 MainWindowHost &FileLifecycle::host() const
@@ -124,6 +143,9 @@ bool FileLifecycle::isReservedForOpen(const QString &file) const
     const AppPaths &paths = m_context.paths;
     if (sameFile(file, paths.DefaultDbPath()) || sameFile(file, paths.TempDbPath()))
         return true;
+    // The tool's own files in the application folder, also with an extension.
+    if (OwnFiles::kind(paths, file) != OwnFiles::Kind::None)
+        return true;
     static const QStringList kLists{QStringLiteral("MODEM"), QStringLiteral("PHONELST"), QStringLiteral("DPHONELST"),
                                     QStringLiteral("DMODEM")};
     return kLists.contains(nameOf(file).toUpper());
@@ -131,7 +153,12 @@ bool FileLifecycle::isReservedForOpen(const QString &file) const
 
 bool FileLifecycle::isReservedForSave(const QString &name) const
 {
-    return sameFile(name, m_context.paths.DefaultDbPath()) || sameFile(name, m_context.paths.TempDbPath());
+    // Saved names end in ".MDB", so comparing with DEFAULT and ~TEMP alone
+    // never matches: "~temp" would be saved as ~TEMP.MDB and deleted by the
+    // next Close ("~temp.*").
+    const AppPaths &paths = m_context.paths;
+    return sameFile(name, paths.DefaultDbPath()) || sameFile(name, paths.TempDbPath()) ||
+           OwnFiles::kind(paths, name) != OwnFiles::Kind::None;
 }
 
 // ---------------------------------------------------------------------------
@@ -145,6 +172,7 @@ bool FileLifecycle::removeWorkingDatabase()
     // A journal left by a crash would be rolled into the next copy; it goes with the file.
     for (const char *suffix : {"-journal", "-wal", "-shm"})
         QFile::remove(work + QLatin1String(suffix));
+    m_marker.remove();
     return true;
 }
 
@@ -386,6 +414,16 @@ bool FileLifecycle::convert(const QString &file)
         prompter.message(file + kCrLf + kInvalid, kOpenTitle, Prompter::Exclamation);
         return false;
     };
+    if (!m_context.files.fcnCopyFile(m_context.paths.DefaultDbPath(), m_context.paths.TempDbPath())) {
+        prompter.message(QStringLiteral("Unable to open Default table.") + kLfCr, title(), Prompter::Exclamation);
+        return false;
+    }
+    UpdateRev();
+    // Tables whose column count differs from the default's are met here first,
+    // with the import's own message; the checks below see only the rest.
+    const ImportResult imported = ImportData(path, m_context.paths.TempDbPath());
+    if (imported == ImportResult::ColumnMismatch)
+        return false; // "Invalid Database" was shown
     // The old file must be whole: gaps would otherwise be filled with defaults
     // and written over it.
     {
@@ -394,16 +432,8 @@ bool FileLifecycle::convert(const QString &file)
         if (!result.valid)
             return invalid(result.problems);
     }
-    if (!m_context.files.fcnCopyFile(m_context.paths.DefaultDbPath(), m_context.paths.TempDbPath())) {
-        prompter.message(QStringLiteral("Unable to open Default table.") + kLfCr, title(), Prompter::Exclamation);
-        return false;
-    }
-    UpdateRev();
-    switch (ImportData(path, m_context.paths.TempDbPath())) {
-    case ImportResult::Imported: break;
-    case ImportResult::ColumnMismatch: return false; // "Invalid Database" was shown
-    case ImportResult::Failed: return invalid({});
-    }
+    if (imported == ImportResult::Failed)
+        return invalid({});
     // Nothing replaces the user's file unless the converted copy is sound.
     {
         Database work(m_context.paths.TempDbPath(), Database::Mode::ReadOnly);
@@ -434,7 +464,7 @@ bool FileLifecycle::convert(const QString &file)
     return false;
 }
 
-bool FileLifecycle::OpenDatabase(const QString &file)
+bool FileLifecycle::OpenDatabase(QString file)
 {
     const QString procedure = QStringLiteral("OpenDatabase");
     Prompter &prompter = m_context.prompter;
@@ -587,7 +617,9 @@ void FileLifecycle::mnuFileSave_Click()
     h.SaveOpenForms(kSaveFormsTitle);
     if (state.CancelClose)
         return;
-    const QString &file = state.CurrentFileName;
+    // A copy: a message below runs its own event loop, and the name must stay
+    // the one this save writes whatever happens meanwhile.
+    const QString file = state.CurrentFileName;
     if (isReadOnly(FileOps::resolve(file))) {
         m_context.prompter.message(
             file + QStringLiteral(" is in Read-Only mode.  Unable to save to a Read-Only File.") + kCrLf +
@@ -664,6 +696,15 @@ void FileLifecycle::saveAs()
             prompter.message(name + kCrLf + kRequired, kSaveAsTitle, Prompter::Exclamation);
             continue;
         }
+        // The dialog's overwrite question, asked here about the name the file
+        // is saved under: the dialog only saw the name as typed. A file whose
+        // name differs only in letter case is the file that gets replaced.
+        const QString existing = FileOps::resolve(name);
+        if (QFileInfo(existing).isFile() &&
+            prompter.ask(existing + QStringLiteral(" already exists.") + kCrLf +
+                             QStringLiteral("Do you want to replace it?"),
+                         kSaveAsTitle, Prompter::YesNo, Prompter::Exclamation) != Prompter::AnswerYes)
+            continue;
         break;
     }
 
@@ -696,4 +737,74 @@ void FileLifecycle::saveAs()
         state.CancelClose = true;
         return;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Unsaved work across a kill, a crash or a termination signal
+
+bool FileLifecycle::offerRecovery()
+{
+    const QString work = m_context.paths.TempDbPath();
+    if (!m_marker.exists())
+        return false;
+    if (!QFileInfo(work).isFile()) {
+        m_marker.remove();
+        return false;
+    }
+    AppState &state = m_context.state;
+    const QString procedure = QStringLiteral("offerRecovery");
+    const QString original = m_marker.file();
+    const QString changes = original.isEmpty() || original == state.untitled()
+                                ? QStringLiteral("the changes to a new configuration that was never saved")
+                                : QStringLiteral("the changes to ") + original;
+    const QString question =
+        QStringLiteral("The Programming Tool was not shut down properly last time, and ") + changes +
+        QStringLiteral(" were not saved.") + kCrLf + kCrLf +
+        QStringLiteral("Recover opens the configuration with these changes as \"Untitled\"; save it with Save As "
+                       "to keep them.") +
+        kCrLf + QStringLiteral("Discard deletes these changes for good.");
+    if (m_context.prompter.ask(question, title(), Prompter::RecoverDiscard, Prompter::Exclamation) ==
+        Prompter::AnswerNo) {
+        discardWorkingDatabase();
+        log(ErrNo::None, QStringLiteral("Unsaved changes discarded: ") + original, procedure);
+        return false;
+    }
+    // A journal left by the crash is rolled back by the first connection that may write.
+    {
+        Database db(work);
+        if (db.isOpen())
+            db.integrityCheck(true);
+    }
+    if (!ValidDatabase(work)) {
+        m_context.prompter.message(
+            QStringLiteral("The unsaved changes cannot be recovered: the working copy is damaged."), title(),
+            Prompter::Exclamation);
+        discardWorkingDatabase();
+        return false;
+    }
+    log(ErrNo::None, QStringLiteral("Unsaved changes recovered: ") + original, procedure);
+    MainWindowHost &h = host();
+    h.File_Menu_Options();
+    state.CurrentFileName = state.untitled();
+    h.setCaption(h.caption() + QStringLiteral(" - ") + state.untitled());
+    state.UnsavedChanges = true;
+    h.setSaveEnabled(true);
+    h.showSwitchBoard();
+    return true;
+}
+
+void FileLifecycle::shutDownWithoutQuestions()
+{
+    AppState &state = m_context.state;
+    if (!state.configurationOpen())
+        return;
+    // What Close would have asked about (changes, or a configuration never
+    // saved) stays for the next start, which offers it back.
+    if (state.UnsavedChanges || state.CurrentFileName == state.untitled()) {
+        if (!m_marker.write(state.CurrentFileName))
+            log(ErrNo::PathFileAccessError, QStringLiteral("cannot write ") + m_context.paths.UnsavedMarkerPath(),
+                QStringLiteral("shutDownWithoutQuestions"));
+        return;
+    }
+    discardWorkingDatabase();
 }

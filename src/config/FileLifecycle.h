@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/AtomicDatabaseWriter.h"
+#include "config/UnsavedMarker.h"
 #include "shell/FileCommands.h"
 
 #include <QString>
@@ -15,17 +16,31 @@ class MainWindowHost;
 // copy, and saving writes the copy back. No widgets here: questions and
 // messages go through the prompter, window effects through the main window's
 // host interface.
+//
+// While the working copy holds changes not saved to the user's file
+// (UnsavedChanges), a marker on disk says so, so that the start after a kill,
+// a crash or a power loss can offer the changes back (offerRecovery).
 class FileLifecycle : public FileCommands {
 public:
     explicit FileLifecycle(AppContext &context);
+    ~FileLifecycle() override;
+    FileLifecycle(const FileLifecycle &) = delete;
+    FileLifecycle &operator=(const FileLifecycle &) = delete;
 
     // File commands of the main window.
     void mnuFileNew_Click() override;
     void mnuFileOpen_Click() override;
-    bool OpenDatabase(const QString &file) override;
+    bool OpenDatabase(QString file) override;
     void mnuFileClose_Click() override;
     void mnuFileSave_Click() override;
     void mnuFileSaveAs_Click() override;
+    void shutDownWithoutQuestions() override;
+
+    // At start-up, after the single-instance check: when the working copy left
+    // by the last run holds unsaved changes, asks whether to recover them.
+    // Recover opens the copy as "Untitled" with its changes; Discard deletes it.
+    // True when a configuration was recovered and is open.
+    bool offerRecovery();
 
     // True when file is a configuration of one of the older formats (format
     // version below "3.0"), which Open offers to convert.
@@ -59,6 +74,7 @@ private:
     bool busyForOpen() const;
     bool busyForSave() const;
 
+    void unsavedChanged(bool unsaved);
     bool removeWorkingDatabase();
     void discardWorkingDatabase();
     bool convert(const QString &file);
@@ -72,4 +88,5 @@ private:
 
     AppContext &m_context;
     AtomicDatabaseWriter m_writer;
+    UnsavedMarker m_marker;
 };

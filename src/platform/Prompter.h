@@ -8,7 +8,9 @@
 class Prompter {
 public:
     enum Icon { NoIcon, Exclamation, Information, Question, Critical };
-    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // RecoverDiscard: buttons "Recover" (answers Yes) and "Discard" (answers No),
+    // for the working copy a crash left behind.
+    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel, RecoverDiscard };
     enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
 
     virtual ~Prompter() = default;

@@ -10,6 +10,7 @@ Prompter::Answer ScriptedPrompter::ask(const QString &text, const QString &title
         switch (buttons) {
         case Ok: a = AnswerOk; break;
         case YesNo: a = AnswerNo; break;
+        case RecoverDiscard: a = AnswerYes; break;
         default: a = AnswerCancel; break;
         }
     }

@@ -9,8 +9,8 @@
 #include <functional>
 
 // A prompter that records every prompt and answers from a queue. When the queue is
-// empty it gives the most cautious answer (Ok for a message, No for Yes/No, Cancel
-// otherwise). Used by tests and by the command-line program.
+// empty it gives the most cautious answer (Ok for a message, No for Yes/No,
+// Recover for Recover/Discard, Cancel otherwise). Used by tests and by the command-line program.
 class ScriptedPrompter : public Prompter {
 public:
     struct Prompt {

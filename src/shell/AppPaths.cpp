@@ -1,5 +1,7 @@
 #include "shell/AppPaths.h"
 
+#include "shell/OwnFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -34,8 +36,18 @@ QString AppPaths::defaultTemplatesDir()
 bool AppPaths::seedFromTemplates(QString *error) const
 {
     QDir dir(m_appDir);
-    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        return true;
+    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (OwnFiles::anyIn(m_appDir))
+            return true;
+        // A folder given by mistake (a home or a project folder) is neither
+        // filled with the tool's files nor taken for a damaged application folder.
+        if (error)
+            *error = QStringLiteral("%1 is not an application folder of the tool: it holds other files and none of "
+                                    "the tool's own (DEFAULT, errors, settings.ini). Give a new or empty folder, or "
+                                    "the folder the tool already uses.")
+                         .arg(QDir::toNativeSeparators(m_appDir));
+        return false;
+    }
     if (!QDir().mkpath(m_appDir)) {
         if (error)
             *error = QStringLiteral("Cannot create the application folder ") + m_appDir;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // The settings kept in settings.ini between runs.
 struct SettingsValues {
@@ -42,6 +43,36 @@ struct RememberedEvent {
     std::array<bool, 16> PageGroup{};
 };
 
+// A Boolean that tells one observer when its value changes; it reads and is
+// assigned like a bool. UnsavedChanges is one: while it is set the file
+// lifecycle keeps a marker on disk, so the next start after a crash can offer
+// the unsaved work back, whichever window set it.
+class ChangeFlag {
+public:
+    ChangeFlag() = default;
+    ChangeFlag(bool value) : m_value(value) {}
+    // A copy takes the value, never the observer: the observer belongs to the place.
+    ChangeFlag(const ChangeFlag &other) : m_value(other.m_value) {}
+    ChangeFlag &operator=(const ChangeFlag &other) { return *this = other.m_value; }
+    ChangeFlag &operator=(bool value)
+    {
+        if (value != m_value) {
+            m_value = value;
+            if (m_observer)
+                m_observer(value);
+        }
+        return *this;
+    }
+    operator bool() const { return m_value; }
+
+    // Called with the new value after each change; an empty function removes it.
+    void setObserver(std::function<void(bool)> observer) { m_observer = std::move(observer); }
+
+private:
+    bool m_value = false;
+    std::function<void(bool)> m_observer;
+};
+
 // The state shared by the windows, the file commands and the transfers. One
 // instance, owned by the application and passed by reference.
 struct AppState {
@@ -61,7 +92,7 @@ struct AppState {
     int ExpansionBoards = 0; // 0-3
     bool ClockBoard = false;
     int TotalEvents = 0; // all schedules together, at most kMaxEvents
-    bool UnsavedChanges = false;
+    ChangeFlag UnsavedChanges = false;
     int CurrentSchedule = 1; // 1-6
     RememberedEvent LastEvent;
     std::array<int, 6> ScheduleEventCount{}; // events per schedule (index schedule - 1), as last counted

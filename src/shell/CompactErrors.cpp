@@ -16,6 +16,11 @@ bool CompactErrors(AppContext &context)
         return false;
     };
 
+    // The rotation replaces both copies: a log that cannot record (a damaged
+    // file, or one without the Error table) must never replace them, so that
+    // the next start can restore the log from them.
+    if (!ErrorLog::usable(FileOps::resolve(errors)))
+        return fail(ErrNo::CannotOpenDatabase, "Errors database is not usable; its copies were kept.");
     if (!files.fcnRemoveFile(bak))
         return fail(ErrNo::PermissionDenied, "Unable to remove BAK File");
     {

@@ -58,6 +58,20 @@ QString ErrorLog::standardMessage(int number)
     return messages.value(number, QStringLiteral("Application-defined or object-defined error"));
 }
 
+bool ErrorLog::usable(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    Database db(path, Database::Mode::ReadOnly);
+    if (!db.isOpen() || !db.integrityCheck(true) || db.tableName(QStringLiteral("Error")).isEmpty())
+        return false;
+    const QStringList columns = db.columns(QStringLiteral("Error"));
+    for (const char *column : {"errno", "errdesc", "errmodule", "ErrProgram", "errfcn", "errdate", "errTime"})
+        if (!columns.contains(QLatin1String(column), Qt::CaseInsensitive))
+            return false;
+    return true;
+}
+
 void ErrorLog::LogError(int number, const QString &description, const QString &program, const QString &module,
                         const QString &procedure)
 {

@@ -31,6 +31,11 @@ public:
 
     const QString &path() const { return m_path; }
 
+    // True when path is a sound database with the table "Error" and every
+    // column the log writes. A file without it (an empty file counts as an
+    // empty database) can record nothing.
+    static bool usable(const QString &path);
+
     // The standard message of a run-time error number, used when a failure is
     // logged without a description.
     static QString standardMessage(int number);

@@ -1,6 +1,6 @@
 #include "shell/RecentFiles.h"
 
-void RecentFiles::UpdateFileArray(List &files, const QString &file)
+void RecentFiles::UpdateFileArray(List &files, QString file)
 {
     int position = int(files.size());
     for (int i = 1; i <= int(files.size()); ++i)
@@ -8,7 +8,7 @@ void RecentFiles::UpdateFileArray(List &files, const QString &file)
             position = i;
     for (int k = position; k >= 2; --k)
         files[k - 1] = files[k - 2];
-    files[0] = file;
+    files[0] = std::move(file);
 }
 
 QList<RecentFiles::Item> RecentFiles::displayItems(const List &files)

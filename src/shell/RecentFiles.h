@@ -19,8 +19,9 @@ public:
 
     // Puts file at the top. A path already listed (letter case counts) moves up
     // and the entries above it move down one place; a new path pushes every
-    // entry down and the fourth is dropped.
-    static void UpdateFileArray(List &files, const QString &file);
+    // entry down and the fourth is dropped. file is taken by value, so an entry
+    // of files itself can be given: the shift below does not change the copy.
+    static void UpdateFileArray(List &files, QString file);
     // The items to show for the non-empty entries; the separator is shown when
     // there is at least one.
     static QList<Item> displayItems(const List &files);

@@ -105,21 +105,33 @@ TEST_F(Conversion, ReadOnlyOldFileIsRefusedWithoutAsking)
     EXPECT_TRUE(state().CurrentFileName.isEmpty());
 }
 
-TEST_F(Conversion, ColumnCountMismatchStopsBeforeAnythingIsWritten)
+// A table with more or fewer columns than the default's: the import's own
+// message, "Invalid Database", and nothing written.
+class ColumnCountMismatch : public LifecycleTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ColumnCountMismatch, StopsWithInvalidDatabaseBeforeAnythingIsWritten)
 {
     const QString file = app.file(QStringLiteral("site.mdb"));
     writeOldFormatFile(paths().DefaultDbPath(), file);
-    exec(file, {QStringLiteral("ALTER TABLE Bgm ADD COLUMN PageGroup17 INTEGER NOT NULL DEFAULT 0")});
+    exec(file, {QString::fromLatin1(GetParam())});
     const QByteArray original = bytes(file);
     prompter().answer(Prompter::AnswerYes);
 
     EXPECT_FALSE(files.OpenDatabase(file));
-    EXPECT_EQ(lastPrompt(), QStringLiteral("Invalid Database"));
+    EXPECT_EQ(prompter().texts(), (QStringList{conversionQuestion(file), QStringLiteral("Invalid Database")}));
+    EXPECT_EQ(prompter().asked().last().title, kTitle);
+    EXPECT_EQ(prompter().asked().last().icon, Prompter::NoIcon);
     EXPECT_EQ(bytes(file), original);
     EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("site.OLD"))));
     EXPECT_TRUE(state().CurrentFileName.isEmpty());
     EXPECT_FALSE(workingCopyExists());
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, ColumnCountMismatch,
+                         ::testing::Values("ALTER TABLE Bgm ADD COLUMN PageGroup17 INTEGER NOT NULL DEFAULT 0",
+                                           "ALTER TABLE Bgm DROP COLUMN PageGroup16",
+                                           "ALTER TABLE Clid DROP COLUMN clid_string",
+                                           "ALTER TABLE DipSwitch DROP COLUMN ExtToneSource"));
 
 TEST_F(Conversion, ImportOverwritesTargetRowsInOrderAndSkipsSystemTables)
 {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -251,15 +252,96 @@ TEST_F(SaveAs, CancelledDialogWritesNothingAndStopsAClose)
     EXPECT_EQ(window.initialized, 0);
 }
 
-TEST_F(SaveAs, ReplacesAnExistingFileOfTheSameNameInAnyCase)
+// The user types "other"; the file is saved as OTHER.MDB. An existing
+// OTHER.MDB, or Other.mdb (the same file to the tool), is replaced only after
+// the question, asked about that file; No keeps it and shows the dialog again.
+struct OverwriteCase {
+    const char *existing;
+    Prompter::Answer answer;
+};
+class SaveAsOverExisting : public LifecycleTest, public ::testing::WithParamInterface<OverwriteCase> {};
+
+TEST_P(SaveAsOverExisting, AsksAboutTheFinalName)
 {
-    const QString existing = validFile(QStringLiteral("site.mdb"));
-    openValidFile(QStringLiteral("other.mdb"));
+    const QString existing = validFile(QString::fromLatin1(GetParam().existing));
+    const QByteArray before = bytes(existing);
+    const QString file = openValidFile(QStringLiteral("site.mdb"));
     exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 1")});
-    window.saveAnswers = {existing};
+    state().UnsavedChanges = true;
+    window.saveAnswers = {app.file(QStringLiteral("other"))}; // then the dialog is cancelled
+    prompter().answer(GetParam().answer);
+
     files.mnuFileSaveAs_Click();
-    EXPECT_FALSE(state().CancelClose);
-    EXPECT_EQ(state().CurrentFileName, app.file(QStringLiteral("SITE.MDB")));
-    EXPECT_EQ(value(existing, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 1);
-    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("SITE.MDB")))) << "a second file differing only in case";
+
+    ASSERT_EQ(prompter().asked().size(), 1) << prompter().texts().join(u'|').toStdString();
+    EXPECT_EQ(prompter().asked()[0].text, existing + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(prompter().asked()[0].title, QStringLiteral("Save As"));
+    EXPECT_EQ(prompter().asked()[0].buttons, Prompter::YesNo);
+    EXPECT_EQ(prompter().asked()[0].icon, Prompter::Exclamation);
+    if (GetParam().answer == Prompter::AnswerYes) {
+        EXPECT_FALSE(state().CancelClose);
+        EXPECT_EQ(state().CurrentFileName, app.file(QStringLiteral("OTHER.MDB")));
+        EXPECT_EQ(value(existing, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 1);
+        EXPECT_EQ(window.proposedNames.size(), 1);
+    } else {
+        EXPECT_TRUE(state().CancelClose);
+        EXPECT_EQ(state().CurrentFileName, file);
+        EXPECT_TRUE(state().UnsavedChanges);
+        EXPECT_EQ(bytes(existing), before);
+        EXPECT_EQ(window.proposedNames, (QStringList{file, app.file(QStringLiteral("other"))}));
+    }
+    // Never a second file beside it that differs only in letter case.
+    EXPECT_EQ(QDir(app.path()).entryList({QStringLiteral("other.mdb")}, QDir::Files).size(), 1);
+    EXPECT_TRUE(hiddenFiles(app.path()).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SaveAsOverExisting,
+                         ::testing::Values(OverwriteCase{"OTHER.MDB", Prompter::AnswerNo},
+                                           OverwriteCase{"OTHER.MDB", Prompter::AnswerYes},
+                                           OverwriteCase{"Other.mdb", Prompter::AnswerNo},
+                                           OverwriteCase{"Other.mdb", Prompter::AnswerYes}),
+                         [](const auto &info) {
+                             return std::string(info.param.existing).replace(5, 1, "_") +
+                                    (info.param.answer == Prompter::AnswerYes ? "_Yes" : "_No");
+                         });
+
+// A save killed before its rename leaves its full-size temporary hidden beside
+// the file; the next save of that file removes it, and nothing else.
+TEST_F(Save, TheNextSaveRemovesTheTemporaryOfAKilledOne)
+{
+    using Stage = AtomicDatabaseWriter::Stage;
+    const QString file = openValidFile();
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 2")});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        files.setSaveObserver([](Stage s) {
+            if (s == Stage::ReadyToReplace)
+                ::raise(SIGKILL);
+            return true;
+        });
+        files.mnuFileSave_Click();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const QStringList left = hiddenFiles(app.path());
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_GT(QFileInfo(app.path() + QLatin1Char('/') + left[0]).size(), 0);
+    // Files of other names, hidden or not, are the user's.
+    const QStringList others{QStringLiteral(".site.mdb.notes"), QStringLiteral(".other.mdb.Ab12Cd"),
+                             QStringLiteral("site.mdb.Ab12Cd")};
+    for (const QString &name : others) {
+        QFile f(app.file(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+
+    files.mnuFileSave_Click();
+
+    EXPECT_TRUE(prompter().asked().isEmpty()) << prompter().texts().join(u'|').toStdString();
+    EXPECT_EQ(value(file, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 2);
+    EXPECT_FALSE(QFile::exists(app.path() + QLatin1Char('/') + left[0]));
+    for (const QString &name : others)
+        EXPECT_TRUE(QFile::exists(app.file(name))) << name.toStdString();
 }

@@ -54,7 +54,7 @@ public:
     explicit FakeFileCommands(AppState &state) : m_state(state) {}
     void mnuFileNew_Click() override { calls << QStringLiteral("new"); }
     void mnuFileOpen_Click() override { calls << QStringLiteral("open"); }
-    bool OpenDatabase(const QString &file) override
+    bool OpenDatabase(QString file) override
     {
         calls << QStringLiteral("opendb ") + file;
         return true;

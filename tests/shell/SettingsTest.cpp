@@ -5,6 +5,7 @@
 #include "TempAppFolder.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RecentCase{"case differs", {A, B, {}, {}}, "/s/A.mdb", {QStringLiteral("/s/A.mdb"), A, B, {}}},
                       RecentCase{"first stays", {A, B, C, {}}, "/s/a.mdb", {A, B, C, {}}},
                       RecentCase{"into empty list", {}, "/s/a.mdb", {A, {}, {}, {}}}));
+
+// The recent-file items pass an entry of the list itself; moving the entries
+// must not change the name being put at the top.
+TEST(RecentFiles, AnEntryOfTheListItselfMovesToTheTop)
+{
+    for (int i = 0; i < 4; ++i) {
+        RecentFiles::List files{A, B, C, D};
+        const QString opened = files[std::size_t(i)];
+        RecentFiles::UpdateFileArray(files, files[std::size_t(i)]);
+        EXPECT_EQ(files[0], opened) << i;
+        EXPECT_EQ(QSet<QString>(files.begin(), files.end()), (QSet<QString>{A, B, C, D})) << i;
+    }
+}
 
 TEST(RecentFiles, ShowsOnlyTheFilledEntries)
 {

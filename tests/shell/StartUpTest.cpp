@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 // Records which start-up steps reached the main window.
 class FakeHost : public StartUpHost {
@@ -132,6 +134,55 @@ TEST(StartUp, RebuildsADamagedErrorsDatabaseFromASoundCopyOrAnew)
     EXPECT_EQ(logRows(ctx.paths.ErrorsDbPath()).size(), 1);
 }
 
+// An errors file that opens but has no Error table (empty, or another
+// database) records nothing: start-up rebuilds it from the template, says so
+// in the new log, and logging works from then on.
+struct UnusableLog {
+    const char *name;
+    std::function<void(const QString &path)> make;
+};
+class UnusableErrorsDatabase : public ::testing::TestWithParam<UnusableLog> {};
+
+TEST_P(UnusableErrorsDatabase, IsRebuiltFromTheTemplateAndLoggingWorks)
+{
+    TempAppFolder app;
+    AppContext &ctx = app.context();
+    const QString errors = ctx.paths.ErrorsDbPath();
+    ASSERT_TRUE(QFile::remove(errors));
+    GetParam().make(errors);
+    FakeHost host;
+    StartUp startUp(ctx);
+    ASSERT_TRUE(startUp.run(host, false));
+
+    const QList<QVariantList> rows = logRows(errors);
+    ASSERT_EQ(rows.size(), 1) << GetParam().name;
+    EXPECT_EQ(rows[0][1].toString(),
+              QStringLiteral("Errors database had no Error table; a new empty log was started from the template"));
+    EXPECT_EQ(rows[0][2].toString(), QStringLiteral("Load"));
+    ctx.log.LogError(53, QStringLiteral("after the rebuild"), QStringLiteral("p"), QStringLiteral("m"),
+                     QStringLiteral("f"));
+    EXPECT_EQ(logRows(errors).size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnusableErrorsDatabase,
+    ::testing::Values(UnusableLog{"EmptyFile",
+                                  [](const QString &path) {
+                                      QFile f(path);
+                                      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                                  }},
+                      UnusableLog{"NoErrorTable",
+                                  [](const QString &path) {
+                                      Database db(path, Database::Mode::Create);
+                                      ASSERT_TRUE(db.exec(QStringLiteral("CREATE TABLE Notes (text TEXT)")));
+                                  }},
+                      UnusableLog{"ErrorTableWithoutItsColumns",
+                                  [](const QString &path) {
+                                      Database db(path, Database::Mode::Create);
+                                      ASSERT_TRUE(db.exec(QStringLiteral("CREATE TABLE \"Error\" (errno INTEGER)")));
+                                  }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(StartUp, ASecondInstanceOnTheSameFolderIsRefused)
 {
     TempAppFolder app;
@@ -231,6 +282,37 @@ TEST(CompactErrors, TwoRunsLeaveTheCompactedLogAndThePreviousOne)
     QFile a(errors), b(bak);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+// Shut-down never copies a log without its Error table over the copies the
+// next start would restore it from.
+TEST(CompactErrors, ALogWithoutItsTableLeavesBothCopiesAsTheyWere)
+{
+    TempAppFolder app;
+    AppContext &ctx = app.context();
+    const QString errors = ctx.paths.ErrorsDbPath();
+    ctx.log.LogError(53, QStringLiteral("kept"), QStringLiteral("p"), QStringLiteral("m"), QStringLiteral("f"));
+    ASSERT_TRUE(CompactErrors(ctx));
+    const auto bytes = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QString bak = ctx.paths.file(QStringLiteral("errors.bak"));
+    const QString old = ctx.paths.file(QStringLiteral("errors.old"));
+    const QByteArray bakBefore = bytes(bak), oldBefore = bytes(old);
+    QFile empty(errors);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    empty.close();
+
+    EXPECT_FALSE(CompactErrors(ctx));
+
+    EXPECT_EQ(bytes(bak), bakBefore);
+    EXPECT_EQ(bytes(old), oldBefore);
+    // The next start restores the log from the copy.
+    FakeHost host;
+    StartUp startUp(ctx);
+    ASSERT_TRUE(startUp.run(host, false));
+    EXPECT_EQ(logRows(errors).value(0).value(1).toString(), QStringLiteral("kept"));
 }
 
 TEST(CompactErrors, AMissingLogStopsAtTheCompactStepAndChangesNothingElse)

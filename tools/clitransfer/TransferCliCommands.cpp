@@ -1,6 +1,8 @@
 #include "TransferCliCommands.h"
 
 #include "CliSession.h"
+#include "config/AtomicDatabaseWriter.h"
+#include "config/UnsavedMarker.h"
 #include "config/ValidityCheck.h"
 #include "link/ProgressSink.h"
 #include "link/records/RecordSenders.h"
@@ -10,6 +12,7 @@
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
+#include "shell/OwnFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,6 +91,21 @@ void echoPrompts(CliSession &session)
     });
 }
 
+// Send and receive overwrite the working copy. While it holds changes the
+// tool has not saved (it was killed, or is running with them), they are left
+// for the tool to recover: true, with the message, when that is the case.
+bool workingCopyHoldsUnsavedWork(CliSession &session)
+{
+    const AppPaths &paths = session.context().paths;
+    if (!UnsavedMarker(paths.UnsavedMarkerPath()).exists())
+        return false;
+    session.err() << "The working copy " << paths.TempDbPath()
+                  << " holds changes the Programming Tool has not saved. Start the tool to recover or discard them, "
+                     "then try again."
+                  << Qt::endl;
+    return true;
+}
+
 int transfer(CliSession &session, bool send)
 {
     AppContext &context = session.context();
@@ -115,11 +133,17 @@ int SendCliCommand::run(CliSession &session, const QStringList &args)
     }
     const QString file = QFileInfo(rest.first()).absoluteFilePath();
     AppContext &context = session.context();
+    if (const QString refused = OwnFiles::refusal(context.paths, file, QStringLiteral("sent")); !refused.isEmpty()) {
+        session.err() << refused << Qt::endl;
+        return CliExit::Usage;
+    }
     QString error;
     if (!readProgrammingState(file, context.state, &error)) {
         session.err() << error << Qt::endl;
         return CliExit::Usage;
     }
+    if (workingCopyHoldsUnsavedWork(session))
+        return CliExit::Setup;
     const QString working = context.paths.TempDbPath();
     if (!context.files.fcnCopyFile(file, working)) {
         session.err() << "cannot copy " << file << " to " << working << Qt::endl;
@@ -140,21 +164,23 @@ int ReceiveCliCommand::run(CliSession &session, const QStringList &args)
         return CliExit::Usage;
     }
     const QString target = QFileInfo(args.first()).absoluteFilePath();
+    const QString refused =
+        OwnFiles::refusal(session.context().paths, target, QStringLiteral("the output of a receive"));
+    if (!refused.isEmpty()) {
+        session.err() << refused << Qt::endl;
+        return CliExit::Usage;
+    }
+    if (workingCopyHoldsUnsavedWork(session))
+        return CliExit::Setup;
     echoPrompts(session);
     const int status = transfer(session, false);
     if (status != CliExit::Ok)
         return status;
-    // Written beside the target first, so a failure never leaves half a file.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    bool saved = false;
-    {
-        Database db(session.context().paths.TempDbPath());
-        saved = db.isOpen() && db.compactInto(partial);
-    }
-    if (!saved || (QFile::exists(target) && !QFile::remove(target)) || !QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        session.err() << "cannot write " << target << Qt::endl;
+    // Written and flushed beside the target, then renamed over it: a crash at
+    // any moment leaves the previous file or the complete new one.
+    AtomicDatabaseWriter writer;
+    if (writer.write(session.context().paths.TempDbPath(), target) != AtomicDatabaseWriter::Outcome::Written) {
+        session.err() << "cannot write " << target << ": " << writer.lastError() << Qt::endl;
         return CliExit::Setup;
     }
     session.out() << "Saved " << target << Qt::endl;
@@ -165,6 +191,11 @@ int DumpCliCommand::run(CliSession &session, const QStringList &args)
 {
     if (args.size() != 1) {
         session.err() << "usage: dump FILE.mdb" << Qt::endl;
+        return CliExit::Usage;
+    }
+    const QString refused = OwnFiles::refusal(session.context().paths, args.first(), QStringLiteral("dumped"));
+    if (!refused.isEmpty()) {
+        session.err() << refused << Qt::endl;
         return CliExit::Usage;
     }
     AppState state;

@@ -1,6 +1,7 @@
 #include "SimProgramming.h"
 
 #include "SimCore.h"
+#include "config/AtomicDatabaseWriter.h"
 #include "link/records/ReceiveTables.h"
 #include "link/records/RecordReaders.h"
 #include "link/records/RecordSenders.h"
@@ -69,21 +70,12 @@ bool SimProgramming::load(const QString &file, QString *error)
 bool SimProgramming::save(const QString &file, QString *error)
 {
     closeTables();
-    const QString partial = file + QStringLiteral(".part");
-    QFile::remove(partial);
-    bool ok = false;
-    {
-        Database db(m_dbPath);
-        ok = db.isOpen() && db.compactInto(partial);
-        if (!ok && error)
-            *error = db.lastError();
-    }
-    if (ok) {
-        QFile::remove(file);
-        ok = QFile::rename(partial, file);
-        if (!ok && error)
-            *error = QStringLiteral("cannot write %1").arg(file);
-    }
+    // Renamed over the file once complete and on disk: the simulator killed at
+    // any moment leaves the previous programming or the new one, never none.
+    AtomicDatabaseWriter writer;
+    const bool ok = writer.write(m_dbPath, file) == AtomicDatabaseWriter::Outcome::Written;
+    if (!ok && error)
+        *error = QStringLiteral("cannot write %1: %2").arg(file, writer.lastError());
     openTables();
     return ok;
 }

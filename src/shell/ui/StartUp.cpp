@@ -65,22 +65,24 @@ bool StartUp::restoreErrorsDatabase()
 void StartUp::repairErrorsDatabase()
 {
     const QString errors = FileOps::resolve(m_context.paths.ErrorsDbPath());
-    if (soundDatabase(errors))
+    if (ErrorLog::usable(errors))
         return;
-    // SQLite cannot salvage a damaged file here, so the log is taken from the
-    // newest sound copy, or started anew.
+    // A damaged file, or one without the Error table (an empty file opens as an
+    // empty database), records nothing. SQLite cannot salvage it here, so the
+    // log is taken from the newest usable copy, or started anew from the template.
+    const QString why = soundDatabase(errors) ? QStringLiteral("Errors database had no Error table")
+                                              : QStringLiteral("Errors database was damaged");
     FileOps &files = m_context.files;
     for (const char *extension : {"bak", "old"}) {
         const QString copy = FileOps::resolve(Utility::GetBackUpName(errors, QString::fromLatin1(extension)));
-        if (soundDatabase(copy) && files.fcnCopyFile(copy, errors)) {
-            logLoad(ErrNo::NotADatabase,
-                    QStringLiteral("Errors database was damaged; restored from ") + QFileInfo(copy).fileName());
+        if (ErrorLog::usable(copy) && files.fcnCopyFile(copy, errors)) {
+            logLoad(ErrNo::NotADatabase, why + QStringLiteral("; restored from ") + QFileInfo(copy).fileName());
             return;
         }
     }
     const QString templ = m_context.paths.templatesDir() + QStringLiteral("/errors");
-    if (files.fcnCopyFile(templ, errors))
-        logLoad(ErrNo::NotADatabase, QStringLiteral("Errors database was damaged; a new empty log was started"));
+    if (ErrorLog::usable(templ) && files.fcnCopyFile(templ, errors))
+        logLoad(ErrNo::NotADatabase, why + QStringLiteral("; a new empty log was started from the template"));
 }
 
 bool StartUp::acquireSingleInstance()

@@ -50,8 +50,9 @@ public:
     // Restores a missing errors database from its "Bak", then its "old" copy;
     // false (after telling the user) when neither could be copied.
     bool restoreErrorsDatabase();
-    // Checks the errors database; a damaged one is rebuilt from a sound copy or
-    // recreated empty from the template.
+    // Checks the errors database; a damaged one, or one without its Error table
+    // (an empty file), is rebuilt from a usable copy or recreated empty from the
+    // template, and the new log says so.
     void repairErrorsDatabase();
     // Refuses a second instance on the same application folder.
     bool acquireSingleInstance();

@@ -469,8 +469,11 @@ void frmMenu::mnuFileArray_Click(int index)
         logError(ErrNo::SubscriptOutOfRange, QString(), QStringLiteral("mnuFileArray"));
         return;
     }
+    // By value: opening moves this entry to the top of the list, and a
+    // reference into the list would then name the entry that moved into its place.
+    const QString file = m_context.state.settings.FileArray[index - 1];
     if (m_fileCommands)
-        m_fileCommands->OpenDatabase(m_context.state.settings.FileArray[index - 1]);
+        m_fileCommands->OpenDatabase(file);
 }
 
 // ---------------------------------------------------------------- loaded windows
@@ -655,7 +658,13 @@ void frmMenu::UpdateFileSaveOpt()
 
 QWidget *frmMenu::openChild(const QString &name, int arg)
 {
-    QPointer<QWidget> &slot = name == QLatin1String("frmSched") ? m_scheduleWindows[arg - 1] : m_singleWindows[name];
+    // Looked up afresh after every call that may open another window: that
+    // window's entry can rehash m_singleWindows, and a reference kept across
+    // it would point into freed storage.
+    const auto slotOf = [this, &name, arg]() -> QPointer<QWidget> & {
+        return name == QLatin1String("frmSched") ? m_scheduleWindows[arg - 1] : m_singleWindows[name];
+    };
+    QPointer<QWidget> slot = slotOf();
     if (!slot) {
         if (!m_windows.has(name))
             return nullptr;
@@ -672,6 +681,7 @@ QWidget *frmMenu::openChild(const QString &name, int arg)
         frame->setWindowIcon(windowIcon());
         if (w->testAttribute(Qt::WA_Resized))
             frame->resize(wanted + (frame->sizeHint() - w->sizeHint()));
+        slotOf() = w;
         slot = w;
         trackWindow(w);
     }
@@ -995,6 +1005,28 @@ void frmMenu::closeEvent(QCloseEvent *event)
     shutDownUnload();
 }
 
+void frmMenu::shutDownWithoutQuestions()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    AppState &s = m_context.state;
+    if (m_fileCommands)
+        m_fileCommands->shutDownWithoutQuestions();
+    const QSize sizeTwips = size() * kTwipsPerPixel;
+    s.settings.MdiHeight = sizeTwips.height();
+    s.settings.MdiWidth = sizeTwips.width();
+    modProject::SaveIniFile(m_context);
+    // A modem link is released; whether that worked is not asked about.
+    if (!s.ModemReleasing && menuItem(QStringLiteral("mnuModemRelease"))->isEnabled() && m_releaseModem &&
+        !m_releaseModem())
+        logError(ErrNo::DeviceNotAvailable, QStringLiteral("Modem Release Unsuccessful"),
+                 QStringLiteral("shutDownWithoutQuestions"));
+    if (m_exitComm)
+        m_exitComm();
+    CompactErrors(m_context);
+}
+
 void frmMenu::shutDownUnload()
 {
     AppState &s = m_context.state;
@@ -1037,7 +1069,10 @@ std::optional<QString> frmMenu::chooseOpenFile(const QString &filter)
 
 std::optional<QString> frmMenu::chooseSaveFile(const QString &filter, const QString &proposed)
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), proposed, qtFilter(filter));
+    // The overwrite question is asked by Save As about the name the file is
+    // saved under (upper case, ".MDB" added), not here about the name as typed.
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), proposed, qtFilter(filter),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (file.isEmpty())
         return std::nullopt;
     return file;

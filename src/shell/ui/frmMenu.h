@@ -47,6 +47,12 @@ public:
 
     // The start-up sequence; false when the tool must end.
     bool Load(bool showSplash);
+    // The shut-down for a termination signal (SIGTERM, SIGINT, SIGHUP), with
+    // no question: the working copy is kept for the next start when it holds
+    // unsaved work, the settings are saved, a modem is released, the serial
+    // link is closed and the errors database compacted. The caller then ends
+    // the process; a later close of the window asks nothing either.
+    void shutDownWithoutQuestions();
 
     // A menu item (or the item of a submenu) by its control name; nullptr if unknown.
     QAction *menuItem(const QString &name) const;
