@@ -135,7 +135,7 @@ bool makeLargest(const QString &file)
                          .arg(schedule)
                          .arg(minute / 60 % 24, 2, 10, QLatin1Char('0'))
                          .arg(minute % 60, 2, 10, QLatin1Char('0'))
-                         .arg(e % 8 + 1)
+                         .arg(e % 4 + 1) // relay types 1-4
                          .arg(e % 30 + 1));
     }
     for (int s = 1; ok && s <= 96; ++s)

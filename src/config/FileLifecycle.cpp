@@ -316,6 +316,14 @@ void FileLifecycle::clearPageGroups(int boards, const QString &procedure)
     }
 }
 
+bool FileLifecycle::ApplyOpenSteps()
+{
+    const QString work = m_context.paths.TempDbPath();
+    SetToneDefaults(GetNumberofSysBoards(work, m_context.log) + 1);
+    VerifyRev(work);
+    return ValidDatabase(work);
+}
+
 FileLifecycle::ImportResult FileLifecycle::ImportData(const QString &source, const QString &target)
 {
     const QString procedure = QStringLiteral("ImportData");
@@ -408,6 +416,35 @@ bool FileLifecycle::convert(const QString &file)
     if (prompter.ask(question, title(), Prompter::YesNo, Prompter::NoIcon) != Prompter::AnswerYes)
         return false;
 
+    if (!ConvertToWorkingDatabase(file))
+        return false;
+
+    const QString backup = Utility::GetBackUpName(file, QStringLiteral("OLD"));
+    if (!m_context.files.fcnRemoveFile(backup) || !m_context.files.fcnCopyFile(path, backup) || !syncFile(backup)) {
+        log(ErrNo::PathFileAccessError, QStringLiteral("cannot create ") + backup, procedure);
+        prompter.message(QStringLiteral("Backup File ") + backup + QStringLiteral(" can not be created.") + kLfCr +
+                             QStringLiteral("Please make sure disk is not write protected."),
+                         title(), Prompter::Exclamation);
+        return false;
+    }
+    switch (writeWorkingDatabaseTo(path)) {
+    case AtomicDatabaseWriter::Outcome::Written: return true;
+    case AtomicDatabaseWriter::Outcome::TargetNotReplaceable:
+        prompter.message(QStringLiteral("Unable to remove old copy of file ") + file, title(), Prompter::Exclamation);
+        return false;
+    case AtomicDatabaseWriter::Outcome::CopyFailed:
+        prompter.message(QStringLiteral("File ") + file + QStringLiteral(" can not be created.") + kLfCr +
+                             QStringLiteral("Please make sure disk is not write protected."),
+                         title(), Prompter::Exclamation);
+        return false;
+    }
+    return false;
+}
+
+bool FileLifecycle::ConvertToWorkingDatabase(const QString &file)
+{
+    Prompter &prompter = m_context.prompter;
+    const QString path = FileOps::resolve(file);
     const auto invalid = [&](const QStringList &problems) {
         for (const QString &problem : problems)
             log(ErrNo::DatabaseError, problem, QStringLiteral("ValidDatabase"));
@@ -441,27 +478,7 @@ bool FileLifecycle::convert(const QString &file)
         if (!result.valid)
             return invalid(result.problems);
     }
-
-    const QString backup = Utility::GetBackUpName(file, QStringLiteral("OLD"));
-    if (!m_context.files.fcnRemoveFile(backup) || !m_context.files.fcnCopyFile(path, backup) || !syncFile(backup)) {
-        log(ErrNo::PathFileAccessError, QStringLiteral("cannot create ") + backup, procedure);
-        prompter.message(QStringLiteral("Backup File ") + backup + QStringLiteral(" can not be created.") + kLfCr +
-                             QStringLiteral("Please make sure disk is not write protected."),
-                         title(), Prompter::Exclamation);
-        return false;
-    }
-    switch (writeWorkingDatabaseTo(path)) {
-    case AtomicDatabaseWriter::Outcome::Written: return true;
-    case AtomicDatabaseWriter::Outcome::TargetNotReplaceable:
-        prompter.message(QStringLiteral("Unable to remove old copy of file ") + file, title(), Prompter::Exclamation);
-        return false;
-    case AtomicDatabaseWriter::Outcome::CopyFailed:
-        prompter.message(QStringLiteral("File ") + file + QStringLiteral(" can not be created.") + kLfCr +
-                             QStringLiteral("Please make sure disk is not write protected."),
-                         title(), Prompter::Exclamation);
-        return false;
-    }
-    return false;
+    return true;
 }
 
 bool FileLifecycle::OpenDatabase(QString file)
@@ -515,9 +532,7 @@ bool FileLifecycle::OpenDatabase(QString file)
         break;
     }
 
-    SetToneDefaults(GetNumberofSysBoards(work, m_context.log) + 1);
-    VerifyRev(work);
-    if (!ValidDatabase(work))
+    if (!ApplyOpenSteps())
         return fail(ErrNo::DatabaseError, file + kInvalid, file + kCrLf + kInvalid, kOpenTitle);
 
     h.File_Menu_Options();

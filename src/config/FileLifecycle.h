@@ -58,6 +58,15 @@ public:
     // The same rule from the working database's own board count.
     void UpdateData();
 
+    // The steps every file goes through once it is the working database: the
+    // page groups of the boards it lacks cleared, the newer-file warning and
+    // the validity test. True when the working database is valid.
+    bool ApplyOpenSteps();
+    // Converts a file of an older format into the working database, leaving the
+    // file itself as it is; false (the user has been told) when the file or the
+    // converted copy is not sound.
+    bool ConvertToWorkingDatabase(const QString &file);
+
     enum class ImportResult { Imported, ColumnMismatch, Failed };
     // Copies every table of source into target column by column by position.
     ImportResult ImportData(const QString &source, const QString &target);

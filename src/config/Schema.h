@@ -30,4 +30,8 @@ constexpr int customPageGroupColumn(int n)
 
 // The format version text of a file: "3.0" for the current format.
 QString formatVersionText(int userVersion);
+
+// A character the controller can show in a text it is sent (a station's
+// caller-identification text): a graphic character of the line's code page.
+bool isShownByController(QChar c);
 } // namespace Schema

@@ -2,6 +2,7 @@
 
 #include "link/LinkFrame.h"
 #include "link/timer.h"
+#include "platform/Windows1252.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/SerialPort.h"
 #include "shell/AppState.h"
@@ -29,7 +30,7 @@ ModComm::ModComm(SerialPort &port, const PortMap &ports, AppState &state, ErrorL
 void ModComm::trace(const QByteArray &text, const char *procedure)
 {
     if (m_state.DebugTrace)
-        m_log.trace(QString::fromLatin1(text), QString::fromLatin1(procedure));
+        m_log.trace(Windows1252::decode(text), QString::fromLatin1(procedure));
 }
 
 void ModComm::logFailure(int number, const QString &procedure)

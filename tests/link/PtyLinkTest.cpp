@@ -1,4 +1,5 @@
 // The link against linnet-sim over real pseudo-terminals, in real time.
+#include "Programs.h"
 #include "PseudoTerminal.h"
 #include "TempAppFolder.h"
 #include "link/LinkFrame.h"
@@ -18,32 +19,6 @@
 #include <unistd.h>
 
 namespace {
-// linnet-sim on a new pseudo-terminal; stopped when the object goes.
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList &args)
-    {
-        m_process.start(TempAppFolder::binDir() + QStringLiteral("/linnet-sim"), args);
-        if (m_process.waitForStarted(5000) && m_process.waitForReadyRead(5000)) {
-            const QString line = QString::fromLatin1(m_process.readLine()).trimmed();
-            if (line.startsWith(QLatin1String("PTY ")))
-                m_path = line.mid(4);
-        }
-    }
-    ~SimProcess()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-    QString path() const { return m_path; }
-
-private:
-    QProcess m_process;
-    QString m_path;
-};
-
 class PtyLink : public ::testing::Test {
 protected:
     PtyLink() : comm(port, ports, app.context().state, app.context().log, app.context().paths, SystemClock::instance())
@@ -100,7 +75,7 @@ TEST_F(PtyLink, NakedRevisionRequestGivesRevisionZero)
 
 TEST_F(PtyLink, PortIsOpenedExclusively)
 {
-    SimProcess sim({});
+    SimProcess sim;
     useDevice(sim.path());
     ASSERT_TRUE(comm.Init_Comm(0));
     QtSerialPort second;
@@ -113,7 +88,7 @@ TEST_F(PtyLink, PortIsOpenedExclusively)
 
 TEST_F(PtyLink, ModemModeOpensAPseudoTerminalWithoutModemLines)
 {
-    SimProcess sim({});
+    SimProcess sim;
     useDevice(sim.path());
     ASSERT_TRUE(comm.Init_Comm(SerialPort::HandshakeRtsCts)) << comm.openFailure().toStdString();
     EXPECT_FALSE(port.setDtr(false)); // a warning, not a failure of the port
@@ -144,22 +119,6 @@ TEST_F(PtyLink, GarbageFromTheLineNeverHangsTheReceive)
     // Five tries, none waiting longer than one time-out after its last character.
     EXPECT_LT(elapsed.elapsed(), 10 * ModComm::kCharTimeout.count());
 }
-
-namespace {
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-CliRun runCli(const QStringList &args)
-{
-    QProcess cli;
-    cli.start(TempAppFolder::binDir() + QStringLiteral("/linnet-cli"), args);
-    cli.waitForFinished(20000);
-    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
-            QString::fromLocal8Bit(cli.readAllStandardError())};
-}
-} // namespace
 
 TEST_F(PtyLink, CommandLineReadsRevisionsIntoANewApplicationFolder)
 {

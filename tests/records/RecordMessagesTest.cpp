@@ -124,6 +124,9 @@ TEST(ClassServiceMessage, SendsOneBeyondTheLastExistingGroup)
     EXPECT_EQ(classServiceBody(rows, 3), s("P") + QString(16, u'2'));
     // A table without the last group sends every stored value.
     EXPECT_EQ(classServiceBody(rows.mid(0, 3), 1), s("P222"));
+    // -1, the older files' value, goes out as the class the editor shows for it.
+    rows[1] = QVariantList{2, -1};
+    EXPECT_EQ(classServiceBody(rows, 3), s("P21") + QString(14, u'2'));
 
     const QString body = s("P0120120120120120");
     EXPECT_EQ(*classServiceOf(body, 1), 0);
@@ -185,4 +188,35 @@ TEST(Numbers, ValTakesLeadingDigitsAndToNumberIsStrict)
     EXPECT_EQ(*toNumber(s(" 07 ")), 7);
     EXPECT_FALSE(toNumber(s("7x")));
     EXPECT_FALSE(toNumber(QString()));
+}
+
+TEST(BodyFault, AWellFormedBodyHasItsTypesLengthAndOnlyTheCharactersItsFieldsTake)
+{
+    const QString clean[] = {s("E307:452051000000000000001"),
+                             s("C07123 ") + QString(15, u' '),
+                             QStringLiteral("C01    “Café” – 5 € Œ "),
+                             s("W25"),
+                             s("X3"),
+                             s("A"),
+                             s("I1307121"),
+                             s("P") + QString(16, u'1'),
+                             s("G2") + QString(16, u'0')};
+    for (const QString &body : clean)
+        EXPECT_EQ(bodyFault(body), QString()) << body.toStdString();
+
+    const struct {
+        QString body;
+        const char *fault;
+    } faulty[] = {
+        {s("E112:37001100000000000000"), "25 characters where 26 are needed"},
+        {s("E1ab:cd1051000000000000000"), "character U+0061 at position 3"},
+        {s("E112:3x0510000000000000000"), "character U+0078 at position 7"},
+        {s("C01    Hall\rA") + QString(9, u' '), "character U+000D at position 12"},
+        {QStringLiteral("C01    Snow ☃") + QString(9, u' '), "character U+2603 at position 13"},
+        {s("D") + QString(13, u'1') + s("1"), "15 characters where 17 are needed"},
+        {s("Q12"), "unknown message type"},
+        {QString(), "empty body"},
+    };
+    for (const auto &f : faulty)
+        EXPECT_EQ(bodyFault(f.body), s(f.fault)) << f.body.toStdString();
 }

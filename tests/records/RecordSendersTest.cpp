@@ -135,3 +135,26 @@ TEST_F(Senders, AMissingTableIsLoggedAndNothingIsSent)
     EXPECT_EQ(errors.scalar(s("SELECT errfcn FROM Error WHERE errno = 3078 ORDER BY rowid LIMIT 1"))->toString(),
               s("SendBGM"));
 }
+
+TEST_F(Senders, AMalformedBodyIsNeverSentAndStopsTheSend)
+{
+    // The value check refuses these; the senders still never let them out.
+    exec(s("UPDATE DipSwitch SET RingPattern = 5"));
+    exec(s("UPDATE ClockDef SET Direction = 12"));
+    auto send = senders();
+    send.SendDip();
+    EXPECT_TRUE(link.sent.isEmpty());
+    EXPECT_TRUE(flags.AbortSession);
+    flags.clear();
+    send.SendClock(); // its answer is otherwise ignored, but a malformed body stops the send
+    EXPECT_TRUE(link.sent.isEmpty());
+    EXPECT_TRUE(flags.AbortSession);
+    EXPECT_EQ(link.log, (QStringList{s("ERROR MALFORMED MESSAGE NOT SENT (SendDip): 15 characters where 17 are needed: "
+                                       "D11111000000111"),
+                                     s("ERROR MALFORMED MESSAGE NOT SENT (SendClock): 9 characters where 8 are needed: "
+                                       "I12001010")}));
+    EXPECT_TRUE(link.exceptions);
+    Database errors(app.context().paths.ErrorsDbPath());
+    EXPECT_EQ(errors.rows(s("SELECT errno, errfcn FROM Error ORDER BY rowid")),
+              (QList<QVariantList>{{5, s("SendDip")}, {5, s("SendClock")}}));
+}

@@ -1,4 +1,4 @@
-#include "shell/ui/StartUp.h"
+#include "shell/startup/StartUp.h"
 #include "shell/CompactErrors.h"
 
 #include "QtPrinters.h"

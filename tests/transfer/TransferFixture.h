@@ -9,6 +9,7 @@
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
+#include "platform/Windows1252.h"
 #include "platform/serial/FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
 #include "shell/WindowlessHost.h"
@@ -109,7 +110,7 @@ protected:
         QStringList bodies;
         for (const QByteArray &w : port.writes())
             if (w.size() > 5 && w.endsWith(QByteArray("\r\0", 2)))
-                bodies << QString::fromLatin1(w.left(w.size() - 5));
+                bodies << Windows1252::decode(w.left(w.size() - 5));
         return bodies;
     }
     QStringList commLog()

@@ -1,5 +1,6 @@
 #include "TransferFixture.h"
 
+#include "DamagedFiles.h"
 #include "link/LinkFrame.h"
 #include "link/Revisions.h"
 
@@ -147,6 +148,28 @@ TEST_F(SendSequence, CancellingTheOpenEditorsSendsNothing)
     EXPECT_EQ(host.menus.last(), QStringLiteral("enable"));
 }
 
+class SendOfADamagedFile : public TransferFixture, public ::testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(SendOfADamagedFile, IsRefusedWithTheNamedCellAndNothingReachesThePort)
+{
+    damage(app.context().paths.TempDbPath(), GetParam());
+    commands.mnuSend_Click();
+    ASSERT_EQ(app.prompter().asked().size(), 1);
+    const ScriptedPrompter::Prompt &refusal = app.prompter().asked().first();
+    EXPECT_TRUE(refusal.text.split(QStringLiteral("\r\n")).contains(GetParam().refusal)) << refusal.text.toStdString();
+    EXPECT_EQ(refusal.icon, Prompter::Exclamation);
+    EXPECT_EQ(refusal.title, QStringLiteral("Linnet Programming Tool"));
+    EXPECT_TRUE(port.writes().isEmpty());
+    EXPECT_FALSE(QFile::exists(app.context().paths.CommLogPath()));
+    EXPECT_EQ(host.menus, (QStringList{QStringLiteral("disable"), QStringLiteral("enable")}));
+    EXPECT_EQ(screen.events.last(), QStringLiteral("close"));
+    EXPECT_TRUE(commands.refused());
+    EXPECT_FALSE(commands.succeeded());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SendOfADamagedFile, ::testing::ValuesIn(damagedFiles()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 class ReceiveSequence : public TransferFixture {
 protected:
     // A programming with every board, stations, events and options, sent to the
@@ -261,4 +284,27 @@ TEST_F(ReceiveSequence, AnOlderControllerIsPostProcessedWhateverTheOutcome)
     commands.mnuRx_Click();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Error receiving data")});
     EXPECT_EQ(updateData, 1);
+}
+
+TEST_F(ReceiveSequence, TextTravelsAsWindows1252BothWays)
+{
+    const QString text = QStringLiteral("“Café” – 5 € ŒŸ");
+    ASSERT_EQ(text.size(), 15);
+    work(QStringLiteral("UPDATE Clid SET clid_string = '%1' WHERE clid_station = 4").arg(text));
+    commands.mnuSend_Click();
+    ASSERT_EQ(messages(), QStringList{kSendDone});
+    // One byte per character, the checksum summed over those bytes.
+    const QByteArray body("C04    \x93"
+                          "Caf\xE9\x94 \x96 5 \x80 \x8C\x9F");
+    EXPECT_TRUE(port.writes().contains(body + LinkFrame::checksum(body) + QByteArray("\r\0", 2)));
+
+    // The controller sends the same bytes back; they are stored as the characters.
+    commands.mnuRx_Click();
+    ASSERT_EQ(messages().last(), QStringLiteral("Receive Data completed successfully."));
+    QFile trace(app.context().paths.RxTracePath());
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(trace.readAll().contains(body + LinkFrame::checksum(body)));
+    EXPECT_EQ(
+        rows(app.context().paths.TempDbPath(), QStringLiteral("SELECT clid_string FROM Clid WHERE clid_station = 4")),
+        QList<QVariantList>{{text}});
 }

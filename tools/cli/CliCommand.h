@@ -21,5 +21,7 @@ namespace CliExit {
 constexpr int Ok = 0;
 constexpr int NoController = 1; // the port could not be opened or the controller did not answer
 constexpr int Usage = 2;
-constexpr int Setup = 3; // the application folder could not be prepared
+constexpr int Setup = 3;          // the application folder could not be prepared
+constexpr int TransferFailed = 4; // the transfer ended without its completion message
+constexpr int Refused = 5;        // the configuration file was refused: invalid, or values the controller cannot take
 } // namespace CliExit

@@ -1,16 +1,26 @@
 #include "CliSession.h"
 
-#include "platform/IniFile.h"
-
-#include <cstdio>
+#include "shell/startup/StartUp.h"
 
 CliSession::CliSession(const Options &options) : m_options(options), m_out(stdout), m_err(stderr)
 {
-    m_prompter.setEcho([this](const ScriptedPrompter::Prompt &prompt, Prompter::Answer answer) {
-        static const char *const answers[] = {"OK", "Cancel", "Yes", "No"};
-        m_out << "[" << prompt.title << "] " << QString(prompt.text).replace(QLatin1String("\r\n"), QLatin1String("\n"))
-              << " -> " << answers[answer] << Qt::endl;
-    });
+    m_prompter.setEcho(
+        [this](const ScriptedPrompter::Prompt &prompt, Prompter::Answer answer) { echo(prompt, answer); });
+}
+
+CliSession::~CliSession() = default;
+
+void CliSession::echo(const ScriptedPrompter::Prompt &prompt, Prompter::Answer answer)
+{
+    // A question and its answer belong to the command's dialogue; a message
+    // with a warning icon reports a problem.
+    const bool problem =
+        prompt.buttons == Prompter::Ok && (prompt.icon == Prompter::Exclamation || prompt.icon == Prompter::Critical);
+    QTextStream &stream = problem || m_promptsToError ? m_err : m_out;
+    stream << QString(prompt.text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (prompt.buttons == Prompter::YesNo)
+        stream << (answer == Prompter::AnswerYes ? " Yes" : " No");
+    stream << Qt::endl;
 }
 
 bool CliSession::prepare(QString *error)
@@ -19,13 +29,13 @@ bool CliSession::prepare(QString *error)
     if (!paths.seedFromTemplates(error))
         return false;
     m_context = std::make_unique<AppContext>(paths, m_prompter, m_registry);
+    m_startUp = std::make_unique<StartUp>(*m_context);
+    if (!m_startUp->runWithoutWindows()) {
+        error->clear(); // the prompter has printed why
+        return false;
+    }
     AppState &state = m_context->state;
     state.DebugTrace = m_options.trace;
-
-    const IniFile ini(paths.IniFilePath());
-    state.settings.CommPort = ini.readInt(QStringLiteral("System"), QStringLiteral("Com Port"));
-    if (state.settings.CommPort < PortMap::kFirstPort || state.settings.CommPort > PortMap::kLastPort)
-        state.settings.CommPort = PortMap::kFirstPort;
     if (m_options.port != 0)
         state.settings.CommPort = qint16(m_options.port);
 

@@ -23,6 +23,10 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>> &commands)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The tool's names, so that without --app-dir both use the same
+    // application folder (~/.local/share/linnet-tool/linnet-tool) and settings.
+    QCoreApplication::setOrganizationName(QStringLiteral("linnet-tool"));
+    QCoreApplication::setApplicationName(QStringLiteral("linnet-tool"));
     const auto commands = allCliCommands();
     const QStringList args = app.arguments().mid(1);
 
@@ -65,7 +69,8 @@ int main(int argc, char **argv)
         CliSession session(options);
         QString error;
         if (!session.prepare(&error)) {
-            std::fprintf(stderr, "linnet-cli: %s\n", qPrintable(error));
+            if (!error.isEmpty())
+                std::fprintf(stderr, "linnet-cli: %s\n", qPrintable(error));
             return CliExit::Setup;
         }
         return command->run(session, args.mid(i + 1));

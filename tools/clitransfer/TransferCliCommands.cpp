@@ -2,8 +2,10 @@
 
 #include "CliSession.h"
 #include "config/AtomicDatabaseWriter.h"
+#include "config/FileLifecycle.h"
 #include "config/UnsavedMarker.h"
 #include "config/ValidityCheck.h"
+#include "config/ValueCheck.h"
 #include "link/ProgressSink.h"
 #include "link/records/RecordSenders.h"
 #include "link/records/TransferLink.h"
@@ -18,12 +20,10 @@
 #include <QFileInfo>
 
 namespace {
-constexpr int kTransferFailed = 4;
-
 // Prints what the progress window would show, each change once.
 class ConsoleScreen : public TransferScreen, public ProgressSink {
 public:
-    explicit ConsoleScreen(QTextStream &out) : m_out(out) {}
+    ConsoleScreen(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
 
     void showProgress() override {}
     void closeProgress() override {}
@@ -32,7 +32,7 @@ public:
     void setMainWindowEnabled(bool) override {}
     void showExceptions(const QString &text, const QString &logFileName) override
     {
-        m_out << text << " (" << logFileName << ")" << Qt::endl;
+        m_err << text << " (" << logFileName << ")" << Qt::endl;
     }
 
     void WhatToDisplay(const QString &label, const QString &text, int percent) override
@@ -48,6 +48,7 @@ public:
 
 private:
     QTextStream &m_out;
+    QTextStream &m_err;
     QString m_last;
 };
 
@@ -64,31 +65,40 @@ public:
     QStringList bodies, problems;
 };
 
-// Checks a configuration file as opening it in the tool does and reads the
-// values the transfer needs; false with the reasons.
-bool readProgrammingState(const QString &file, AppState &state, QString *error)
+// Opens a configuration file as the tool's File > Open does, without windows:
+// the file becomes the working database and goes through the same open steps
+// (page groups of the absent boards cleared, newer-file warning, validity
+// test). A file of an older format is converted as Open converts it, but only
+// into the working database: the command line never rewrites the user's file.
+// False, with the reason printed, when the file is refused.
+bool openConfiguration(CliSession &session, const QString &argument)
 {
-    Database db(file, Database::Mode::ReadOnly);
-    const ValidityCheck::Result check =
-        db.isOpen() ? ValidityCheck::check(db) : ValidityCheck::Result{false, 0, 0, false, {db.lastError()}};
-    if (!check.valid) {
-        *error = QStringLiteral("%1 is not a valid configuration file: %2").arg(file, check.problems.join(u"; "));
+    AppContext &context = session.context();
+    const QString file = QFileInfo(argument).absoluteFilePath();
+    if (!QFileInfo(file).isFile()) {
+        session.err() << file << " does not exist." << Qt::endl;
         return false;
     }
-    state.ExpansionBoards = check.expansionBoards;
-    state.ClockBoard = check.clockBoard;
-    state.TotalEvents = check.totalEvents;
+    const QString working = context.paths.TempDbPath();
+    FileLifecycle lifecycle(context);
+    if (lifecycle.OldAccess(file)) {
+        if (!lifecycle.ConvertToWorkingDatabase(file))
+            return false;
+        session.err() << file << " is of an older format: it was converted for this run and left unchanged."
+                      << Qt::endl;
+    } else if (!context.files.fcnCopyFile(file, working)) {
+        session.err() << "cannot copy " << file << " to " << working << Qt::endl;
+        return false;
+    }
+    QFile::setPermissions(working, QFile::permissions(working) | QFile::WriteOwner);
+    if (!lifecycle.ApplyOpenSteps()) {
+        Database db(working, Database::Mode::ReadOnly);
+        session.err() << file << " is not a valid configuration file: " << ValidityCheck::check(db).problems.join(u"; ")
+                      << Qt::endl;
+        return false;
+    }
+    context.state.CurrentFileName = file;
     return true;
-}
-
-void echoPrompts(CliSession &session)
-{
-    session.prompter().setEcho([&session](const ScriptedPrompter::Prompt &prompt, Prompter::Answer answer) {
-        session.out() << prompt.text;
-        if (prompt.buttons == Prompter::YesNo)
-            session.out() << (answer == Prompter::AnswerYes ? " Yes" : " No");
-        session.out() << Qt::endl;
-    });
 }
 
 // Send and receive overwrite the working copy. While it holds changes the
@@ -109,17 +119,27 @@ bool workingCopyHoldsUnsavedWork(CliSession &session)
 int transfer(CliSession &session, bool send)
 {
     AppContext &context = session.context();
-    ConsoleScreen screen(session.out());
+    ConsoleScreen screen(session.out(), session.err());
     TransferEngine engine(session.comm(), context.state, context.log, context.paths);
+    FileLifecycle lifecycle(context);
     TransferCommands::Hooks hooks;
     if (!session.options().pause)
         hooks.pause = [](int) {};
+    // Data from a controller older than the tool is brought up to date, as the tool does.
+    hooks.updateData = [&lifecycle] { lifecycle.UpdateData(); };
     TransferCommands commands(context, engine, screen, std::move(hooks));
     if (send)
         commands.mnuSend_Click();
     else
         commands.mnuRx_Click();
-    return commands.succeeded() ? CliExit::Ok : kTransferFailed;
+    if (commands.refused())
+        return CliExit::Refused;
+    if (commands.succeeded())
+        return CliExit::Ok;
+    // As in the tool: the failure message is followed by why the port could not be opened.
+    if (!session.comm().port().isOpen() && !session.comm().openFailure().isEmpty())
+        session.err() << session.comm().openFailure() << Qt::endl;
+    return CliExit::TransferFailed;
 }
 } // namespace
 
@@ -132,28 +152,19 @@ int SendCliCommand::run(CliSession &session, const QStringList &args)
         return CliExit::Usage;
     }
     const QString file = QFileInfo(rest.first()).absoluteFilePath();
-    AppContext &context = session.context();
-    if (const QString refused = OwnFiles::refusal(context.paths, file, QStringLiteral("sent")); !refused.isEmpty()) {
+    if (const QString refused = OwnFiles::refusal(session.context().paths, file, QStringLiteral("sent"));
+        !refused.isEmpty()) {
         session.err() << refused << Qt::endl;
-        return CliExit::Usage;
-    }
-    QString error;
-    if (!readProgrammingState(file, context.state, &error)) {
-        session.err() << error << Qt::endl;
         return CliExit::Usage;
     }
     if (workingCopyHoldsUnsavedWork(session))
         return CliExit::Setup;
-    const QString working = context.paths.TempDbPath();
-    if (!context.files.fcnCopyFile(file, working)) {
-        session.err() << "cannot copy " << file << " to " << working << Qt::endl;
-        return CliExit::Setup;
-    }
-    QFile::setPermissions(working, QFile::permissions(working) | QFile::WriteOwner);
-    context.state.CurrentFileName = file;
+    if (!openConfiguration(session, file))
+        return CliExit::Refused;
+    // Queued only now, so that a message of the opening cannot take the answer
+    // meant for the revision question.
     if (yes)
         session.prompter().answer(Prompter::AnswerYes);
-    echoPrompts(session);
     return transfer(session, true);
 }
 
@@ -172,7 +183,6 @@ int ReceiveCliCommand::run(CliSession &session, const QStringList &args)
     }
     if (workingCopyHoldsUnsavedWork(session))
         return CliExit::Setup;
-    echoPrompts(session);
     const int status = transfer(session, false);
     if (status != CliExit::Ok)
         return status;
@@ -198,23 +208,31 @@ int DumpCliCommand::run(CliSession &session, const QStringList &args)
         session.err() << refused << Qt::endl;
         return CliExit::Usage;
     }
-    AppState state;
-    QString error;
-    if (!readProgrammingState(args.first(), state, &error)) {
-        session.err() << error << Qt::endl;
-        return CliExit::Usage;
+    if (workingCopyHoldsUnsavedWork(session))
+        return CliExit::Setup;
+    // Standard output carries the bodies only.
+    session.setPromptsToStandardError(true);
+    if (!openConfiguration(session, args.first()))
+        return CliExit::Refused;
+    AppContext &context = session.context();
+    Database db(context.paths.TempDbPath(), Database::Mode::ReadOnly);
+    if (const QList<ValueCheck::Problem> problems = ValueCheck::check(db); !problems.isEmpty()) {
+        session.err() << ValueCheck::message(problems).replace(QLatin1String("\r\n"), QLatin1String("\n")) << Qt::endl;
+        return CliExit::Refused;
     }
-    Database db(args.first(), Database::Mode::ReadOnly);
     CollectingLink link;
     TransferFlags flags;
-    RecordSenders senders(db, state, link, session.context().log, flags);
-    // The order of a send, after its start request.
+    RecordSenders senders(db, context.state, link, context.log, flags);
+    // The order of a send, after its start request, ending where a send ends.
     link.bodies << QStringLiteral("S");
-    for (const SendStep &step : kSendOrder)
+    for (const SendStep &step : kSendOrder) {
         (senders.*step.send)();
+        if (flags.AllDone || flags.AbortSession)
+            break;
+    }
     for (const QString &body : link.bodies)
         session.out() << body << Qt::endl;
     for (const QString &line : link.problems)
         session.err() << line << Qt::endl;
-    return link.problems.isEmpty() ? CliExit::Ok : kTransferFailed;
+    return link.problems.isEmpty() && !flags.AbortSession ? CliExit::Ok : CliExit::TransferFailed;
 }

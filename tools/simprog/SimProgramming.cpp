@@ -6,6 +6,7 @@
 #include "link/records/RecordReaders.h"
 #include "link/records/RecordSenders.h"
 #include "platform/Database.h"
+#include "platform/Windows1252.h"
 
 #include <QFile>
 
@@ -110,13 +111,13 @@ QList<QByteArray> SimProgramming::records()
     }
     QList<QByteArray> bodies;
     for (const QString &body : std::as_const(m_collected))
-        bodies << body.toLatin1();
+        bodies << Windows1252::encode(body);
     return bodies;
 }
 
 void SimProgramming::store(const QByteArray &message)
 {
-    const QString body = QString::fromLatin1(message);
+    const QString body = Windows1252::decode(message);
     switch (message.front()) {
     case 'W': m_readers->ReadSched(body); break;
     case 'E': m_readers->ReadEvent(body); break;

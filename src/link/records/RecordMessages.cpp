@@ -1,5 +1,7 @@
 #include "link/records/RecordMessages.h"
 
+#include "config/Schema.h"
+#include "link/LinkFrame.h"
 #include "shell/ErrorLog.h"
 #include "shell/Utility.h"
 
@@ -214,7 +216,8 @@ QString classServiceBody(const QList<QVariantList> &rows, int expansionBoards)
     QString body = QStringLiteral("P");
     bool beyondLast = false;
     for (const QVariantList &row : rows) {
-        body += beyondLast ? kOne : text(row.value(1));
+        const QString service = text(row.value(1));
+        body += beyondLast || service == u"-1" ? kOne : service;
         const auto group = toNumber(text(row.value(0)));
         if (group && *group == lastGroup)
             beyondLast = true;
@@ -300,6 +303,30 @@ Parsed<int> parseConfig(const QString &body)
 QString allDoneBody()
 {
     return QStringLiteral("A");
+}
+
+QString bodyFault(const QString &body)
+{
+    if (body.isEmpty())
+        return QStringLiteral("empty body");
+    const QChar type = body.front();
+    const int expected = type.unicode() < 128 ? LinkFrame::expectedLength(char(type.unicode())) : 0;
+    if (expected == 0)
+        return QStringLiteral("unknown message type");
+    if (body.size() != expected)
+        return QStringLiteral("%1 characters where %2 are needed").arg(body.size()).arg(expected);
+    // Every field is digits, but for a station's two texts and the colon of a start time.
+    for (int i = 1; i < body.size(); ++i) {
+        const QChar c = body[i];
+        const bool text = type == u'C' && i >= 3;
+        const bool colon = type == u'E' && i == 4;
+        const bool fits = text ? Schema::isShownByController(c) : colon ? c == u':' : (c >= u'0' && c <= u'9');
+        if (!fits)
+            return QStringLiteral("character U+%1 at position %2")
+                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'))
+                .arg(i + 1);
+    }
+    return {};
 }
 
 } // namespace RecordMessages

@@ -105,7 +105,7 @@ Parsed<GroupRecord> parseGroup(const QString &body);
 
 // P: the ClassService rows in table order, each {Group, Service}. Values are
 // taken up to the row whose Group is the last existing group; "1" is sent for
-// every row after it.
+// every row after it. A stored -1 is sent as 1, the class the editor shows for it.
 QString classServiceBody(const QList<QVariantList> &rows, int expansionBoards);
 // The service value the body gives a group (the digit at position group + 1).
 Parsed<int> classServiceOf(const QString &body, const QVariant &group);
@@ -133,5 +133,11 @@ Parsed<int> parseConfig(const QString &body);
 
 // A: end of data.
 QString allDoneBody();
+
+// Why a body built for sending would be misread by the controller: "" when it
+// has its type's length and only the characters its fields take (digits, the
+// colon of a start time, and in a station's texts any character the
+// controller can show).
+QString bodyFault(const QString &body);
 
 } // namespace RecordMessages

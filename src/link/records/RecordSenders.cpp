@@ -7,6 +7,8 @@
 #include "shell/AppState.h"
 #include "shell/ErrorLog.h"
 
+#include <QHash>
+
 using namespace RecordMessages;
 
 namespace {
@@ -15,6 +17,22 @@ const QString kSendingData = QStringLiteral("Sending Data:");
 constexpr int kClidProgressStart = 30;
 constexpr int kClidProgressMaxSteps = 34;
 constexpr int kStationsPerStep = 3;
+// A malformed body is shown in the communications log cut to this length.
+constexpr int kShownBody = 40;
+
+// The sender that builds bodies of a type, for the log.
+QString senderOf(const QString &body)
+{
+    static const QHash<QChar, QString> senders{
+        {u'W', QStringLiteral("SendSched")},  {u'E', QStringLiteral("SendEvents")},
+        {u'I', QStringLiteral("SendClock")},  {u'K', QStringLiteral("SendCT")},
+        {u'N', QStringLiteral("SendEmer")},   {u'C', QStringLiteral("SendClid")},
+        {u'G', QStringLiteral("SendGroups")}, {u'P', QStringLiteral("SendClassService")},
+        {u'D', QStringLiteral("SendDip")},    {u'M', QStringLiteral("SendBGM")},
+        {u'X', QStringLiteral("SendConfig")}, {u'A', QStringLiteral("SendAllDone")},
+    };
+    return senders.value(body.isEmpty() ? QChar() : body.front(), QStringLiteral("Send_Data"));
+}
 
 // The rows of a table in table order, or nothing when it cannot be read.
 std::optional<QList<QVariantList>> tableRows(Database &db, const QString &table)
@@ -52,13 +70,30 @@ RecordSenders::RecordSenders(Database &db, AppState &state, TransferLink &link, 
 
 bool RecordSenders::send(const QString &body)
 {
-    if (m_link.Send_Msg(body))
-        return true;
-    // Whether or not the sequence goes on, the controller does not hold this
-    // record: it is listed, so the send cannot end as a success.
-    m_flags.Refused << body;
-    m_link.writeCommLog(QStringLiteral("ERROR : RECORD REFUSED BY THE CONTROLLER: ") + body);
+    const QString fault = bodyFault(body);
+    if (fault.isEmpty()) {
+        if (m_link.Send_Msg(body))
+            return true;
+        // Whether or not the sequence goes on, the controller does not hold
+        // this record: it is listed, so the send cannot end as a success.
+        m_flags.Refused << body;
+        m_link.writeCommLog(QStringLiteral("ERROR : RECORD REFUSED BY THE CONTROLLER: ") + body);
+        m_link.setExceptionsOccurred();
+        return false;
+    }
+    // The value check keeps such bodies from being built; should one slip
+    // through, the controller never sees it and the send stops here.
+    const QString procedure = senderOf(body);
+    QString shown = body.left(kShownBody);
+    for (QChar &c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    m_link.writeCommLog(QStringLiteral("ERROR MALFORMED MESSAGE NOT SENT (") + procedure + QStringLiteral("): ") +
+                        fault + QStringLiteral(": ") + shown);
     m_link.setExceptionsOccurred();
+    m_log.LogError(ErrNo::InvalidProcedureCall, fault, kModule, kModule, procedure);
+    m_flags.AbortSession = true;
+    m_flags.RecordMissing = true;
     return false;
 }
 

@@ -1,10 +1,12 @@
 #include "link/transfer/TransferCommands.h"
 
 #include "config/ConfigRules.h"
+#include "config/ValueCheck.h"
 #include "link/ProgressSink.h"
 #include "link/Revisions.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
+#include "platform/Database.h"
 #include "shell/AppContext.h"
 #include "shell/FileCommands.h"
 #include "shell/MainWindowHost.h"
@@ -13,6 +15,7 @@ namespace {
 const QString kLogFileName = QStringLiteral("log_file.txt");
 const QString kDialingModem = QStringLiteral("Dialing Modem");
 const QString kSupportedRev = QStringLiteral("2.00");
+const QString kFrmMenu = QStringLiteral("frmMenu");
 constexpr int kPauseSeconds = 1;
 
 // A failure message, followed by the device when it went away under the
@@ -74,9 +77,26 @@ void TransferCommands::setBusy(bool busy)
         m_hooks.host->setBusyCursor(busy);
 }
 
+bool TransferCommands::valuesAllowed()
+{
+    QList<ValueCheck::Problem> problems;
+    {
+        Database db(m_context.paths.TempDbPath(), Database::Mode::ReadOnly);
+        problems = ValueCheck::check(db);
+    }
+    if (problems.isEmpty())
+        return true;
+    m_refused = true;
+    m_context.log.LogError(ErrNo::InvalidProcedureCall, problems.first().text(), kFrmMenu, kFrmMenu,
+                           QStringLiteral("mnuSend"));
+    m_context.prompter.message(ValueCheck::message(problems), title(), Prompter::Exclamation);
+    return false;
+}
+
 void TransferCommands::mnuSend_Click()
 {
     m_succeeded = false;
+    m_refused = false;
     if (modemDialling())
         return;
     AppState &state = m_context.state;
@@ -96,6 +116,14 @@ void TransferCommands::mnuSend_Click()
     if (!state.configurationOpen()) {
         enableMenus();
         m_screen.closeProgress();
+        return;
+    }
+    // A value the controller would misread refuses the whole send before
+    // anything, the revision request included, goes to the port. The refusal
+    // is the only message: nothing was attempted that could have failed.
+    if (!valuesAllowed()) {
+        m_screen.closeProgress();
+        enableMenus();
         return;
     }
 

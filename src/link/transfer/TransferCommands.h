@@ -32,8 +32,13 @@ public:
 
     // The last command ended with its completion message.
     bool succeeded() const { return m_succeeded; }
+    // The last Send was refused by the value check: nothing was sent.
+    bool refused() const { return m_refused; }
 
 private:
+    // Runs the value check on the working database; false (after showing the
+    // problems) when the configuration cannot be sent.
+    bool valuesAllowed();
     void Send_Data();
     void Receive_Data(const QString &revision);
     bool modemDialling() const;
@@ -48,4 +53,5 @@ private:
     TransferScreen &m_screen;
     Hooks m_hooks;
     bool m_succeeded = false;
+    bool m_refused = false;
 };

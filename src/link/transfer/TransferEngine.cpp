@@ -9,6 +9,7 @@
 #include "link/records/RecordReaders.h"
 #include "link/records/RecordSenders.h"
 #include "platform/Database.h"
+#include "platform/Windows1252.h"
 #include "platform/serial/SerialPort.h"
 #include "shell/AppPaths.h"
 #include "shell/AppState.h"
@@ -137,7 +138,7 @@ void TransferEngine::Process_Msg(RecordReaders &readers, const QByteArray &messa
 {
     if (message.isEmpty())
         return;
-    const QString body = QString::fromLatin1(message);
+    const QString body = Windows1252::decode(message);
     const auto shown = [&](const char *item, int percent) {
         show(progress, kReceivingData, QString::fromLatin1(item), percent);
     };

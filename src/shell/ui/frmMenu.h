@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/MainWindowHost.h"
-#include "shell/ui/StartUp.h"
+#include "shell/startup/StartUp.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "shell/ui/StartUp.h"
+#include "shell/startup/StartUp.h"
 
 #include "config/RequiredFiles.h"
 #include "config/Variant.h"
@@ -151,12 +151,32 @@ bool StartUp::run(StartUpHost &host, bool showSplash)
     repairDefaultDatabase();
 
     host.DisplayFileArray();
+    resetSessionState();
+    host.disableModemRelease();
+    return true;
+}
 
+bool StartUp::runWithoutWindows()
+{
+    modProject::ReadIniFile(m_context);
+    if (!restoreErrorsDatabase())
+        return false;
+    repairErrorsDatabase();
+    iniSysOpt(m_context);
+    // The working database belongs to one program at a time: a command-line
+    // send must not replace the copy the tool is editing.
+    if (!acquireSingleInstance())
+        return false;
+    repairDefaultDatabase();
+    resetSessionState();
+    return true;
+}
+
+void StartUp::resetSessionState()
+{
+    AppState &state = m_context.state;
     state.DebugTrace = false;
     state.ATCommandTrace = false;
     state.ToolRev = QStringLiteral("02.00");
     state.SupportedControllerRev = QStringLiteral("2.00");
-
-    host.disableModemRelease();
-    return true;
 }

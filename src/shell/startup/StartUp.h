@@ -41,6 +41,11 @@ public:
     // Runs every step in order; false when the tool must end (the reason has
     // been shown or logged).
     bool run(StartUpHost &host, bool showSplash);
+    // The same steps for a program without windows (the command line): the
+    // settings, the errors database, the variant, the single-instance lock on
+    // the application folder, the default database and the revisions. False
+    // when the program must end (the reason went through the prompter).
+    bool runWithoutWindows();
 
     // The main window's size rule: a saved size under half the design size is
     // replaced by the design size; screens under 10000 x 8000 twips get a
@@ -63,6 +68,8 @@ public:
 
 private:
     void logLoad(int number, const QString &text);
+    // Trace switches off, the tool's and the supported controller's revisions.
+    void resetSessionState();
 
     AppContext &m_context;
     std::unique_ptr<QLockFile> m_lock;
