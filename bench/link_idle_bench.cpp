@@ -5,9 +5,9 @@
 #include "link/ModComm.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/QtSerialPort.h"
-#include "shell/AppPaths.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

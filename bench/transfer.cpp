@@ -11,7 +11,7 @@
 //
 //   transfer_bench [RUNS]     (default 3; each run takes about a minute)
 #include "link/ModComm.h"
-#include "link/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "link/transfer/TransferCommands.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
@@ -20,7 +20,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/QtSerialPort.h"
-#include "shell/AppContext.h"
+#include "core/AppContext.h"
 
 #include <QCoreApplication>
 #include <QDir>

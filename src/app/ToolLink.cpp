@@ -1,11 +1,11 @@
 #include "app/ToolLink.h"
 
 #include "link/Revisions.h"
-#include "shell/AppContext.h"
-#include "shell/ui/AboutWithRevisions.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmMenu.h"
-#include "shell/ui/frmMsgWait.h"
+#include "core/AppContext.h"
+#include "shell/AboutWithRevisions.h"
+#include "ui/WindowRegistry.h"
+#include "shell/frmMenu.h"
+#include "shell/frmMsgWait.h"
 
 #include <QCloseEvent>
 

@@ -6,7 +6,7 @@
 #include "link/transfer/TransferEngine.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/QtSerialPort.h"
-#include "shell/ui/TransferWindows.h"
+#include "shell/TransferWindows.h"
 
 #include <QObject>
 

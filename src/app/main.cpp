@@ -3,10 +3,10 @@
 #include "editors/EditorsRegistration.h"
 #include "platform/Registry.h"
 #include "platform/UnixSignals.h"
-#include "shell/AppContext.h"
-#include "shell/ui/MessageBoxPrompter.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmMenu.h"
+#include "core/AppContext.h"
+#include "shell/MessageBoxPrompter.h"
+#include "ui/WindowRegistry.h"
+#include "shell/frmMenu.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

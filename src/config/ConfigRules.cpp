@@ -1,8 +1,8 @@
 #include "config/ConfigRules.h"
 
 #include "platform/Database.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 namespace modProject {
 

@@ -5,11 +5,11 @@
 #include "config/ValidityCheck.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "shell/AppContext.h"
-#include "shell/BusyRules.h"
-#include "shell/MainWindowHost.h"
-#include "shell/OwnFiles.h"
-#include "shell/WindowlessHost.h"
+#include "core/AppContext.h"
+#include "core/BusyRules.h"
+#include "core/MainWindowHost.h"
+#include "core/OwnFiles.h"
+#include "core/WindowlessHost.h"
 
 #include <QFile>
 #include <QFileInfo>

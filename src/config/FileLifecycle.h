@@ -2,7 +2,7 @@
 
 #include "config/AtomicDatabaseWriter.h"
 #include "config/UnsavedMarker.h"
-#include "shell/FileCommands.h"
+#include "core/FileCommands.h"
 
 #include <QString>
 

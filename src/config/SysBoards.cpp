@@ -2,7 +2,7 @@
 
 #include "config/Schema.h"
 #include "platform/Database.h"
-#include "shell/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 #include <QFileInfo>
 

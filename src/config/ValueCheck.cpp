@@ -3,7 +3,7 @@
 #include "config/Schema.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -5,8 +5,8 @@
 #include "platform/Windows1252.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/SerialPort.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");

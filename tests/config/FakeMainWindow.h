@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/AppState.h"
-#include "shell/WindowlessHost.h"
+#include "core/AppState.h"
+#include "core/WindowlessHost.h"
 
 #include <QList>
 #include <QStringList>

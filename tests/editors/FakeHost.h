@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WindowlessHost.h"
+#include "core/WindowlessHost.h"
 
 // A main window for editor tests: records what the editors ask of it.
 class FakeHost : public WindowlessHost {

@@ -1,6 +1,6 @@
 #include "ScheduleWindowFixture.h"
 
-#include "shell/ui/frmMenu.h"
+#include "shell/frmMenu.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -4,7 +4,7 @@
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/StartTime.h"
 #include "platform/Database.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include "TempAppFolder.h"
 

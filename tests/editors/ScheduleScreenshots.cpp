@@ -6,7 +6,7 @@
 #include "platform/Database.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
-#include "shell/AppContext.h"
+#include "core/AppContext.h"
 
 #include <QApplication>
 #include <QFile>

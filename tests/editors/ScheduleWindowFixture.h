@@ -7,7 +7,7 @@
 #include "editors/schedules/frmEvent.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"
-#include "shell/ui/WindowRegistry.h"
+#include "ui/WindowRegistry.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "link/records/TransferLink.h"
 #include "link/transfer/SendOrder.h"
 #include "platform/Database.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

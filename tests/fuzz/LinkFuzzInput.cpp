@@ -3,11 +3,11 @@
 #include "link/LinkFrame.h"
 #include "link/ModComm.h"
 #include "link/Revisions.h"
-#include "platform/serial/FakeSerialPort.h"
+#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "shell/AppPaths.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <chrono>
 

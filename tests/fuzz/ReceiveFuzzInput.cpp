@@ -9,11 +9,11 @@
 #include "link/records/TransferLink.h"
 #include "link/transfer/TransferEngine.h"
 #include "platform/Database.h"
-#include "platform/serial/FakeSerialPort.h"
+#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "shell/AppPaths.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

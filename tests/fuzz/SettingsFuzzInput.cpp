@@ -3,8 +3,8 @@
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/serial/PortMap.h"
-#include "shell/AppContext.h"
-#include "shell/SettingsFile.h"
+#include "core/AppContext.h"
+#include "core/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

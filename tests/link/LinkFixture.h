@@ -4,7 +4,7 @@
 #include "link/LinkFrame.h"
 #include "link/ModComm.h"
 #include "platform/Database.h"
-#include "platform/serial/FakeSerialPort.h"
+#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "LinkFixture.h"
 
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <chrono>
 

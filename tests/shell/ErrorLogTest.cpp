@@ -1,4 +1,4 @@
-#include "shell/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 #include "TempAppFolder.h"
 #include "platform/Database.h"

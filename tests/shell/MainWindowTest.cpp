@@ -1,8 +1,8 @@
-#include "shell/FileCommands.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmDebug.h"
-#include "shell/ui/frmMenu.h"
-#include "shell/ui/frmSwitchBoard.h"
+#include "core/FileCommands.h"
+#include "ui/WindowRegistry.h"
+#include "shell/frmDebug.h"
+#include "shell/frmMenu.h"
+#include "shell/frmSwitchBoard.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"

@@ -1,5 +1,5 @@
-#include "shell/RecentFiles.h"
-#include "shell/SettingsFile.h"
+#include "core/RecentFiles.h"
+#include "core/SettingsFile.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"

@@ -1,5 +1,5 @@
-#include "shell/startup/StartUp.h"
-#include "shell/CompactErrors.h"
+#include "core/StartUp.h"
+#include "core/CompactErrors.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"

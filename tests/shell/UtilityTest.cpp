@@ -1,4 +1,4 @@
-#include "shell/Utility.h"
+#include "core/Utility.h"
 
 #include "TempAppFolder.h"
 #include "platform/Database.h"

@@ -1,5 +1,5 @@
-#include "config/Variant.h"
-#include "config/RequiredFiles.h"
+#include "core/Variant.h"
+#include "core/RequiredFiles.h"
 #include "platform/Database.h"
 
 #include "QtPrinters.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
-#include "shell/AppContext.h"
+#include "core/AppContext.h"
 
 #include <QTemporaryDir>
 

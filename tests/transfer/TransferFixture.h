@@ -4,15 +4,15 @@
 #include "SimProgramming.h"
 #include "TempAppFolder.h"
 #include "link/ModComm.h"
-#include "link/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "link/transfer/TransferCommands.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
 #include "platform/Windows1252.h"
-#include "platform/serial/FakeSerialPort.h"
+#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "shell/WindowlessHost.h"
+#include "core/WindowlessHost.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "app/ToolLink.h"
 #include "config/FileLifecycle.h"
 #include "platform/Database.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmMenu.h"
-#include "shell/ui/frmMyMsgBox.h"
-#include "shell/ui/frmNotePad.h"
+#include "ui/WindowRegistry.h"
+#include "shell/frmMenu.h"
+#include "shell/frmMyMsgBox.h"
+#include "shell/frmNotePad.h"
 
 #include "TempAppFolder.h"
 

@@ -1,6 +1,6 @@
 #include "CliSession.h"
 
-#include "shell/startup/StartUp.h"
+#include "core/StartUp.h"
 
 CliSession::CliSession(const Options &options) : m_options(options), m_out(stdout), m_err(stderr)
 {

@@ -5,7 +5,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/QtSerialPort.h"
-#include "shell/AppContext.h"
+#include "core/AppContext.h"
 
 #include <QTextStream>
 

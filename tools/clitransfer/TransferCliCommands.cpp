@@ -6,7 +6,7 @@
 #include "config/UnsavedMarker.h"
 #include "config/ValidityCheck.h"
 #include "config/ValueCheck.h"
-#include "link/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "link/records/RecordSenders.h"
 #include "link/records/TransferLink.h"
 #include "link/transfer/SendOrder.h"
@@ -14,7 +14,7 @@
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
-#include "shell/OwnFiles.h"
+#include "core/OwnFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "SimOptions.h"
 #include "SimProgramming.h"
 #include "SimRunner.h"
-#include "shell/AppPaths.h"
+#include "core/AppPaths.h"
 
 #include <QCoreApplication>
 

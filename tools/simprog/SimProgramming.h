@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/records/TransferLink.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "editors/schedules/ScheduleEvent.h"
 
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QStringList>
 

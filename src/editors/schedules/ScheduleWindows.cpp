@@ -1,7 +1,7 @@
 #include "editors/schedules/ScheduleWindows.h"
 
 #include "editors/schedules/frmSched.h"
-#include "shell/ui/WindowRegistry.h"
+#include "ui/WindowRegistry.h"
 
 using namespace Qt::StringLiterals;
 

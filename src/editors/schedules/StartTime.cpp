@@ -1,6 +1,6 @@
 #include "editors/schedules/StartTime.h"
 
-#include "shell/Utility.h"
+#include "core/Utility.h"
 
 #include <QRegularExpression>
 

@@ -4,9 +4,9 @@
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"
-#include "shell/AppContext.h"
-#include "shell/MainWindowHost.h"
-#include "shell/ui/WindowUtil.h"
+#include "core/AppContext.h"
+#include "core/MainWindowHost.h"
+#include "ui/WindowUtil.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "shell/ErrorLog.h"
+#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");

@@ -2,8 +2,8 @@
 
 #include "config/Schema.h"
 #include "link/LinkFrame.h"
-#include "shell/ErrorLog.h"
-#include "shell/Utility.h"
+#include "core/ErrorLog.h"
+#include "core/Utility.h"
 
 namespace RecordMessages {
 

@@ -4,8 +4,8 @@
 #include "link/records/TransferLink.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 #include <QHash>
 

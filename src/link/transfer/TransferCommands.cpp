@@ -2,14 +2,14 @@
 
 #include "config/ConfigRules.h"
 #include "config/ValueCheck.h"
-#include "link/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "link/Revisions.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
-#include "shell/AppContext.h"
-#include "shell/FileCommands.h"
-#include "shell/MainWindowHost.h"
+#include "core/AppContext.h"
+#include "core/FileCommands.h"
+#include "core/MainWindowHost.h"
 
 namespace {
 const QString kLogFileName = QStringLiteral("log_file.txt");

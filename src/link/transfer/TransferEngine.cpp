@@ -4,16 +4,16 @@
 
 #include "link/ModComm.h"
 #include "link/ModCommTransferLink.h"
-#include "link/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "link/records/ReceiveTables.h"
 #include "link/records/RecordReaders.h"
 #include "link/records/RecordSenders.h"
 #include "platform/Database.h"
 #include "platform/Windows1252.h"
 #include "platform/serial/SerialPort.h"
-#include "shell/AppPaths.h"
-#include "shell/AppState.h"
-#include "shell/ErrorLog.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");

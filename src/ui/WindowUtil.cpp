@@ -1,0 +1,19 @@
+#include "ui/WindowUtil.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void CenterScreen(QWidget *window)
+{
+    if (!window)
+        return;
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size();
+    const int left = std::max(0, (area.width() - size.width()) / 2);
+    const int top = std::max(0, (area.height() - size.height()) / 2);
+    window->move(area.left() + left, area.top() + top);
+}
