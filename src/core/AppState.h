@@ -108,6 +108,10 @@ struct AppState {
     bool DateTimeInProgress = false;
     bool ModemReleasing = false;
 
+    // The open configuration now differs from its file: every editor's OK,
+    // every received or converted programming marks it through here.
+    void markUnsaved() { UnsavedChanges = true; }
+
     QString untitled() const { return QStringLiteral("Untitled"); }
     bool configurationOpen() const { return !CurrentFileName.isEmpty(); }
 };
