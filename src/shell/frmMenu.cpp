@@ -1,19 +1,20 @@
 #include "shell/frmMenu.h"
 
-#include "core/RequiredFiles.h"
 #include "core/AppContext.h"
 #include "core/BusyRules.h"
 #include "core/CompactErrors.h"
 #include "core/FileCommands.h"
 #include "core/RecentFiles.h"
+#include "core/RequiredFiles.h"
 #include "core/SettingsFile.h"
-#include "ui/WindowRegistry.h"
-#include "ui/WindowUtil.h"
 #include "shell/frmAbout.h"
 #include "shell/frmDebug.h"
 #include "shell/frmHelp.h"
 #include "shell/frmIntro.h"
 #include "shell/frmSwitchBoard.h"
+#include "ui/EditorWindow.h"
+#include "ui/WindowRegistry.h"
+#include "ui/WindowUtil.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -32,6 +33,15 @@
 #include <QScreen>
 
 namespace {
+// A programming window's changes, through the editor contract; nothing for a
+// window that cannot report them.
+std::optional<bool> uncommittedChanges(QWidget *window)
+{
+    if (const auto *editor = dynamic_cast<const EditorWindow *>(window))
+        return editor->UncommittedChanges();
+    return std::nullopt;
+}
+
 const QString kName = QStringLiteral("frmMenu");
 const QString kSystemConfiguration = QStringLiteral("System Configuration");
 constexpr int kSchedules = 6;
@@ -580,20 +590,6 @@ void frmMenu::unloadAllChildren()
         unloadWindow(windows[i]);
 }
 
-bool frmMenu::pressButton(QWidget *window, const QString &buttonName)
-{
-    const QList<QAbstractButton *> buttons = window->findChildren<QAbstractButton *>();
-    for (QAbstractButton *b : buttons) {
-        if (b->objectName().compare(buttonName, Qt::CaseInsensitive) == 0) {
-            b->click();
-            return true;
-        }
-    }
-    logError(ErrNo::ObjectRequired, window->objectName() + QStringLiteral(" has no button ") + buttonName,
-             QStringLiteral("SaveOpenForms"));
-    return false;
-}
-
 void frmMenu::SaveOpenForms(const QString &title)
 {
     AppState &s = m_context.state;
@@ -611,16 +607,17 @@ void frmMenu::SaveOpenForms(const QString &title)
         if (!w)
             continue;
         bringToTop(w);
-        if (w->property("UncommittedChanges").toBool()) {
+        if (uncommittedChanges(w).value_or(false)) {
             const Prompter::Answer answer =
                 s.AcceptAllChanges ? Prompter::AnswerYes
                                    : m_context.prompter.ask(QStringLiteral("Accept changes to ") + w->windowTitle() +
                                                                 QStringLiteral("?"),
                                                             title, Prompter::YesNoCancel, Prompter::Exclamation);
+            EditorWindow *editor = dynamic_cast<EditorWindow *>(w);
             if (answer == Prompter::AnswerYes) {
-                pressButton(w, QStringLiteral("cmdOk"));
+                editor->cmdOk_Click();
             } else if (answer == Prompter::AnswerNo) {
-                pressButton(w, QStringLiteral("cmdCancel"));
+                editor->cmdCancel_Click();
             } else {
                 s.CancelClose = true;
                 s.AcceptAllChanges = false;
@@ -647,7 +644,7 @@ void frmMenu::UpdateFileSaveOpt()
     for (int i = 1; i < windows.size(); ++i) {
         if (windows[i]->objectName().compare(kName, Qt::CaseInsensitive) == 0)
             continue;
-        if (windows[i]->property("UncommittedChanges").toBool()) {
+        if (uncommittedChanges(windows[i]).value_or(false)) {
             setSaveEnabled(true);
             return;
         }
@@ -822,8 +819,7 @@ void frmMenu::mnuConfig_Click()
             return;
         bool changes = false;
         for (int i = int(windows.size()) - 1; i >= 1 && !changes; --i) {
-            const QVariant flag = windows[i]->property("UncommittedChanges");
-            changes = !flag.isValid() || flag.toBool();
+            changes = uncommittedChanges(windows[i]).value_or(true);
         }
         const QString text =
             QStringLiteral("Cannot open the System Configuration window until all open windows are closed.\r\n"

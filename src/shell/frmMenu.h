@@ -142,7 +142,6 @@ private:
     void bringProgressWindowToFront();
     void trackWindow(QWidget *window);
     void bringToTop(QWidget *window);
-    bool pressButton(QWidget *window, const QString &buttonName);
     void logError(int number, const QString &description, const QString &procedure);
     void exitTool();
     void shutDownUnload();

@@ -148,7 +148,7 @@ TEST_F(ScheduleView, DaysAreWrittenOnCloseOnlyWhenADayWasClicked)
     EXPECT_FALSE(s->isVisible());
     EXPECT_EQ(storedDays(4), (QList<bool>{false, true, false, false, false, false, false}));
     EXPECT_GT(host.updateFileSaveOptCalls, calls);
-    EXPECT_FALSE(s->property("UncommittedChanges").toBool());
+    EXPECT_FALSE(s->UncommittedChanges());
     EXPECT_FALSE(ctx().state.UnsavedChanges);
 
     s->show(); // the main window shows the same instance again

@@ -1,13 +1,14 @@
 #include "core/FileCommands.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmDebug.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSwitchBoard.h"
+#include "ui/WindowRegistry.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"
 #include "platform/Database.h"
 
+#include "ui/EditorWindow.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -17,20 +18,20 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
-// An editor window as the main window sees one: a caption, the public
-// UncommittedChanges flag, and cmdOk / cmdCancel buttons that close it.
-class FakeEditor : public QWidget {
+// An editor window as the main window sees one: a caption, the editor
+// contract, and cmdOk / cmdCancel buttons that close it.
+class FakeEditor : public QWidget, public EditorWindow {
 public:
     FakeEditor(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent)
     {
         setObjectName(name);
         setWindowTitle(caption);
-        setProperty("UncommittedChanges", false);
         auto *ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setObjectName(QStringLiteral("cmdOK"));
         auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -39,12 +40,17 @@ public:
         QObject::connect(cancel, &QPushButton::clicked, this, [this] { finish(QStringLiteral("cancel")); });
     }
     static inline QStringList pressed;
+    bool changes = false;
+
+    bool UncommittedChanges() const override { return changes; }
+    void cmdOk_Click() override { finish(QStringLiteral("ok")); }
+    void cmdCancel_Click() override { finish(QStringLiteral("cancel")); }
 
 private:
     void finish(const QString &how)
     {
         pressed << objectName() + QLatin1Char(':') + how;
-        setProperty("UncommittedChanges", false);
+        changes = false;
         close();
     }
 };
@@ -274,7 +280,7 @@ TEST_F(MainWindow, SaveOpenFormsAsksForEachChangedWindowAndStopsOnCancel)
     trigger("mnuSysOpt");
     trigger("mnuBGM");
     for (const char *name : {"frmClid", "frmDip", "frmBgm"})
-        menu->findChild<QWidget *>(QString::fromLatin1(name))->setProperty("UncommittedChanges", true);
+        menu->findChild<FakeEditor *>(QString::fromLatin1(name))->changes = true;
     ScriptedPrompter &p = app.prompter();
     p.answer(Prompter::AnswerYes);    // Bgm
     p.answer(Prompter::AnswerNo);     // Dip
@@ -306,11 +312,11 @@ TEST_F(MainWindow, SaveIsEnabledWhileAnyEditorHoldsChanges)
     ASSERT_TRUE(menu->Load(false));
     openConfiguration(false);
     trigger("mnuArchNum");
-    QWidget *clid = menu->findChild<QWidget *>(QStringLiteral("frmClid"));
-    clid->setProperty("UncommittedChanges", true);
+    auto *clid = menu->findChild<FakeEditor *>(QStringLiteral("frmClid"));
+    clid->changes = true;
     menu->UpdateFileSaveOpt();
     EXPECT_TRUE(enabled("mnuFileSave"));
-    clid->setProperty("UncommittedChanges", false);
+    clid->changes = false;
     menu->UpdateFileSaveOpt();
     EXPECT_FALSE(enabled("mnuFileSave"));
     // Unsaved changes of the configuration itself keep Save enabled.

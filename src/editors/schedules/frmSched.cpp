@@ -1,10 +1,10 @@
 #include "editors/schedules/frmSched.h"
 
+#include "core/AppContext.h"
+#include "core/MainWindowHost.h"
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/frmEvent.h"
 #include "platform/Database.h"
-#include "core/AppContext.h"
-#include "core/MainWindowHost.h"
 #include "ui/WindowUtil.h"
 
 #include <QApplication>
@@ -32,7 +32,6 @@ frmSched::frmSched(AppContext &context, int schedule, QWidget *parent) : QWidget
 {
     m_schedule = (schedule >= 1 && schedule <= ScheduleEvents::kSchedules) ? schedule : context.state.CurrentSchedule;
     setObjectName(kWindowName);
-    setProperty("UncommittedChanges", false);
 
     m_db = std::make_unique<Database>(context.paths.TempDbPath());
     if (!m_db->isOpen())
@@ -400,7 +399,6 @@ void frmSched::closeEvent(QCloseEvent *e)
         m_editor->close();
     Update_Days();
     m_loaded = false;
-    setProperty("UncommittedChanges", false);
     if (m_context.host)
         m_context.host->UpdateFileSaveOpt();
     e->accept();

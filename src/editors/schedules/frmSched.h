@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/schedules/ScheduleDays.h"
+#include "ui/EditorWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,7 +22,9 @@ struct AppContext;
 // its active days, and Add/Edit/Delete (Add and Edit open the event editor).
 // One instance per schedule; inside the main window's workspace it follows
 // the activation of its sub-window, on its own that of its top-level window.
-class frmSched : public QWidget {
+// Its days are written when it closes and its events by the event editor, so
+// it never holds uncommitted changes: OK and Cancel both just close it.
+class frmSched : public QWidget, public EditorWindow {
     Q_OBJECT
 public:
     static constexpr int kAdd = 0, kEdit = 1, kDelete = 2;
@@ -50,6 +53,11 @@ public:
 
     // The event editor while it is open.
     frmEvent *editor() const;
+
+    // EditorWindow
+    bool UncommittedChanges() const override { return false; }
+    void cmdOk_Click() override { close(); }
+    void cmdCancel_Click() override { close(); }
 
 protected:
     bool event(QEvent *e) override;
