@@ -120,7 +120,8 @@ AtomicDatabaseWriter::Outcome AtomicDatabaseWriter::write(const QString &source,
     if (!passed(Stage::TemporaryChecked))
         return fail(Outcome::CopyFailed, QStringLiteral("abandoned after the copy was checked"));
 
-    if (!syncPath(m_temporary, false))
+    const Flush flush = m_flush ? m_flush : Flush(syncPath);
+    if (!flush(m_temporary, false))
         return fail(Outcome::CopyFailed, errnoText("flushing the temporary file"));
     if (!passed(Stage::ReadyToReplace))
         return fail(Outcome::CopyFailed, QStringLiteral("abandoned before replacing the file"));
@@ -128,7 +129,7 @@ AtomicDatabaseWriter::Outcome AtomicDatabaseWriter::write(const QString &source,
     if (::rename(temporary.constData(), QFile::encodeName(finalPath).constData()) != 0)
         return fail(Outcome::TargetNotReplaceable, errnoText("replacing the file"));
     // The rename is durable once the folder entry is on disk; the file itself is already complete.
-    if (!syncPath(folder, true))
+    if (!flush(folder, true))
         m_lastError = errnoText("flushing the folder");
     passed(Stage::Replaced);
     return Outcome::Written;

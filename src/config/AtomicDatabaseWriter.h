@@ -36,6 +36,12 @@ public:
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
+    // Flushes a file (folder false) or a folder entry (folder true) to disk;
+    // fsync by default. Tests replace it to see the order of the flushes and
+    // to make one fail.
+    using Flush = std::function<bool(const QString &path, bool folder)>;
+    void setFlush(Flush flush) { m_flush = std::move(flush); }
+
     Outcome write(const QString &source, const QString &target);
 
     // What went wrong in the last write, for the error log.
@@ -48,6 +54,7 @@ private:
     Outcome fail(Outcome outcome, const QString &why);
 
     Observer m_observer;
+    Flush m_flush;
     QString m_lastError;
     QString m_temporary;
 };

@@ -57,3 +57,59 @@ TEST(AtomicDatabaseWriter, AnUnreadableSourceWritesNothing)
     EXPECT_EQ(in.readAll(), before);
     EXPECT_FALSE(QFile::exists(writer.lastTemporary()));
 }
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// The new copy is flushed before it is renamed over the file, and the folder
+// entry after: a power loss then finds the old file or the complete new one.
+// When the copy cannot be flushed nothing is renamed.
+TEST(AtomicDatabaseWriter, FlushesTheCopyThenRenamesThenFlushesTheFolder)
+{
+    TempAppFolder app;
+    const QString source = app.context().paths.DefaultDbPath();
+    const QString target = app.copyTemplate(QStringLiteral("DEFAULT"), QStringLiteral("site.mdb"));
+    {
+        Database db(target);
+        ASSERT_TRUE(db.exec(QStringLiteral("UPDATE Config SET System_Config = 3")));
+    }
+    const QByteArray old = contents(target);
+
+    AtomicDatabaseWriter writer;
+    QStringList steps;
+    writer.setFlush([&](const QString &path, bool folder) {
+        // What the target holds at each flush tells whether the rename has happened.
+        const QString holds = contents(target) == old ? QStringLiteral("old") : QStringLiteral("new");
+        steps << (folder ? QStringLiteral("folder ") + QFileInfo(path).fileName() : QStringLiteral("copy")) +
+                     QStringLiteral(", target ") + holds;
+        return true;
+    });
+    ASSERT_EQ(writer.write(source, target), AtomicDatabaseWriter::Outcome::Written);
+    EXPECT_EQ(steps, (QStringList{QStringLiteral("copy, target old"), QStringLiteral("folder ") +
+                                                                          QFileInfo(app.path()).fileName() +
+                                                                          QStringLiteral(", target new")}));
+
+    // The copy's flush fails: the file is not touched and the copy is gone.
+    const QByteArray written = contents(target);
+    steps.clear();
+    writer.setFlush([&](const QString &, bool folder) {
+        steps << (folder ? QStringLiteral("folder") : QStringLiteral("copy"));
+        return folder;
+    });
+    {
+        Database db(target);
+        ASSERT_TRUE(db.exec(QStringLiteral("UPDATE Config SET System_Config = 1")));
+    }
+    const QByteArray before = contents(target);
+    EXPECT_EQ(writer.write(source, target), AtomicDatabaseWriter::Outcome::CopyFailed);
+    EXPECT_EQ(steps, QStringList{QStringLiteral("copy")});
+    EXPECT_EQ(contents(target), before);
+    EXPECT_NE(before, written);
+    EXPECT_FALSE(QFile::exists(writer.lastTemporary()));
+    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("flushing the temporary file")));
+}

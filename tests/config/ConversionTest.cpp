@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "LifecycleFixture.h"
 #include "OldFormatFile.h"
 
@@ -127,11 +128,16 @@ TEST_P(ColumnCountMismatch, StopsWithInvalidDatabaseBeforeAnythingIsWritten)
     EXPECT_FALSE(workingCopyExists());
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, ColumnCountMismatch,
-                         ::testing::Values("ALTER TABLE Bgm ADD COLUMN PageGroup17 INTEGER NOT NULL DEFAULT 0",
-                                           "ALTER TABLE Bgm DROP COLUMN PageGroup16",
-                                           "ALTER TABLE Clid DROP COLUMN clid_string",
-                                           "ALTER TABLE DipSwitch DROP COLUMN ExtToneSource"));
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ColumnCountMismatch,
+    ::testing::Values("ALTER TABLE Bgm ADD COLUMN PageGroup17 INTEGER NOT NULL DEFAULT 0",
+                      "ALTER TABLE Bgm DROP COLUMN PageGroup16", "ALTER TABLE Clid DROP COLUMN clid_string",
+                      "ALTER TABLE DipSwitch DROP COLUMN ExtToneSource"),
+    [](const auto &info) {
+        // "ALTER TABLE Bgm DROP COLUMN PageGroup16" -> "BgmDropPageGroup16"
+        const QStringList words = QString::fromLatin1(info.param).split(u' ');
+        return caseName((words.value(2) + u' ' + words.value(3).toLower() + u' ' + words.value(5)).toStdString());
+    });
 
 TEST_F(Conversion, ImportOverwritesTargetRowsInOrderAndSkipsSystemTables)
 {

@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "LifecycleFixture.h"
 #include "OldFormatFile.h"
 

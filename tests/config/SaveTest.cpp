@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "LifecycleFixture.h"
 
 #include "config/Schema.h"
@@ -148,6 +149,44 @@ TEST_F(Save, AFailureBeforeTheRenameLeavesTheOldFileAndNoTemporary)
     files.setSaveObserver({});
     files.mnuFileSave_Click();
     EXPECT_EQ(value(file, QStringLiteral("SELECT System_Config FROM Config")).toInt(), 3);
+}
+
+// The copy is damaged on disk after it was written and before it is checked
+// (a failing disk, a full file system that cut it short): the check refuses
+// it, so it never replaces the user's file.
+TEST_F(Save, ACopyDamagedBeforeItsCheckNeverReplacesTheFile)
+{
+    using Stage = AtomicDatabaseWriter::Stage;
+    const QString file = openValidFile();
+    const QByteArray before = bytes(file);
+    exec(paths().TempDbPath(), {QStringLiteral("UPDATE Config SET System_Config = 3")});
+    files.setSaveObserver([this](Stage s) {
+        if (s == Stage::TemporaryWritten) {
+            const QStringList copies = hiddenFiles(app.path());
+            EXPECT_EQ(copies.size(), 1);
+            for (const QString &copy : copies) {
+                QFile f(app.file(copy));
+                EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+                // Keep the header, so the file still opens as a database;
+                // wreck the pages after it and cut the file short.
+                f.seek(1024);
+                f.write(QByteArray(8192, '\xA5'));
+                f.resize(f.size() / 2);
+            }
+        }
+        return true;
+    });
+    files.mnuFileSave_Click();
+
+    EXPECT_EQ(prompter().texts(), QStringList{writeProtectedFolder(Utility::GetPathPart(file))});
+    EXPECT_EQ(bytes(file), before);
+    EXPECT_TRUE(hiddenFiles(app.path()).isEmpty());
+    EXPECT_TRUE(state().CancelClose);
+    EXPECT_GE(
+        value(paths().ErrorsDbPath(), QStringLiteral("SELECT count(*) FROM Error WHERE errfcn = 'SaveWorkingDatabase'"))
+            .toInt(),
+        1)
+        << "the reason is logged";
 }
 
 // The process dies during the save (SIGKILL: no clean-up runs). The user's

@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "LinkFixture.h"
 
 #include "core/AppState.h"

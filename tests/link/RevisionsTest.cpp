@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "LinkFixture.h"
 
 #include "SimCore.h"
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Any valid message is read as the reply; positions it lacks read as empty.
         ReplyCase{"X1",
                   {"Main CPU: " + kTab + "Rev .", "Second CPU: " + kTab + "Rev 1.", "Third CPU: " + kTab + "Rev ."},
-                  "ev 1."}));
+                  "ev 1."}),
+    [](const auto &info) { return caseName(info.param.body); });
 } // namespace
 
 TEST(ControllerRevision, FollowsTheFlagsOfTheRevisionRequest)

@@ -1,4 +1,5 @@
 #include "platform/IniFile.h"
+#include "CaseNames.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,7 +59,10 @@ TEST_P(IniIntegers, ReadAsLeadingNumberCutTo16Bits)
 INSTANTIATE_TEST_SUITE_P(Values, IniIntegers,
                          ::testing::Values(IntCase{"17", 17}, IntCase{"abc", 0}, IntCase{"12abc", 12},
                                            IntCase{"-3", -3}, IntCase{"65537", 1}, IntCase{"40000", -25536},
-                                           IntCase{"", 0}));
+                                           IntCase{"", 0}),
+                         [](const auto &info) {
+                             return (info.param.value[0] == '-' ? "Minus" : "") + caseName(info.param.value);
+                         });
 
 TEST(IniFile, StringsAreCutTo127Characters)
 {

@@ -1,8 +1,8 @@
 #include "config/FileLifecycle.h"
 #include "platform/Database.h"
 #include "platform/UnixSignals.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmMenu.h"
+#include "ui/WindowRegistry.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"
@@ -122,7 +122,8 @@ TEST_P(RecentFileItem, OpensThatFileAndSavesOverItAlone)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, RecentFileItem, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Items, RecentFileItem, ::testing::Values(1, 2, 3, 4),
+                         [](const auto &info) { return "Item" + std::to_string(info.param); });
 
 // SIGTERM (as SIGINT and SIGHUP) reaches the shut-down through the event loop,
 // and the shut-down asks nothing: settings saved, the serial link closed, the

@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "core/RecentFiles.h"
 #include "core/SettingsFile.h"
 
@@ -37,12 +38,12 @@ TEST_P(ComPortSetting, OutsideOneToSixteenBecomesOne)
     modProject::ReadIniFile(ctx);
     EXPECT_EQ(ctx.state.settings.CommPort, GetParam().expected) << GetParam().settings;
 }
-INSTANTIATE_TEST_SUITE_P(Values, ComPortSetting,
-                         ::testing::Values(PortCase{"[System]\r\nCom Port=0\r\n", 1},
-                                           PortCase{"[System]\r\nCom Port=17\r\n", 1},
-                                           PortCase{"[System]\r\nMDI Height=4000\r\n", 1}, PortCase{"", 1},
-                                           PortCase{"[System]\r\nCom Port=16\r\n", 16},
-                                           PortCase{"[System]\r\nCom Port=65539\r\n", 3}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, ComPortSetting,
+    ::testing::Values(PortCase{"[System]\r\nCom Port=0\r\n", 1}, PortCase{"[System]\r\nCom Port=17\r\n", 1},
+                      PortCase{"[System]\r\nMDI Height=4000\r\n", 1}, PortCase{"", 1},
+                      PortCase{"[System]\r\nCom Port=16\r\n", 16}, PortCase{"[System]\r\nCom Port=65539\r\n", 3}),
+    [](const auto &info) { return caseName(info.param.settings) + "Gives" + std::to_string(info.param.expected); });
 
 TEST(SettingsFile, SavesSystemKeysButNeverTheDebugKey)
 {
@@ -129,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RecentCase{"fifth drops oldest", {A, B, C, D}, "/s/e.mdb", {QStringLiteral("/s/e.mdb"), A, B, C}},
                       RecentCase{"case differs", {A, B, {}, {}}, "/s/A.mdb", {QStringLiteral("/s/A.mdb"), A, B, {}}},
                       RecentCase{"first stays", {A, B, C, {}}, "/s/a.mdb", {A, B, C, {}}},
-                      RecentCase{"into empty list", {}, "/s/a.mdb", {A, {}, {}, {}}}));
+                      RecentCase{"into empty list", {}, "/s/a.mdb", {A, {}, {}, {}}}),
+    ByCaseName());
 
 // The recent-file items pass an entry of the list itself; moving the entries
 // must not change the name being put at the top.

@@ -1,4 +1,5 @@
 #include "core/StartUp.h"
+#include "CaseNames.h"
 #include "core/CompactErrors.h"
 
 #include "QtPrinters.h"
@@ -254,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"large screen keeps saved", QSize(19200, 15360), 7000, 10000, false, QSize(10000, 7000)},
                       SizeCase{"small saved height", QSize(19200, 15360), 4000, 10000, false, QSize(10000, 9000)},
                       SizeCase{"nothing saved", QSize(19200, 15360), 0, 0, false, QSize(12000, 9000)},
-                      SizeCase{"wide but low screen", QSize(12000, 7200), 7000, 10000, false, QSize(10000, 7000)}));
+                      SizeCase{"wide but low screen", QSize(12000, 7200), 7000, 10000, false, QSize(10000, 7000)}),
+    ByCaseName());
 
 TEST(CompactErrors, TwoRunsLeaveTheCompactedLogAndThePreviousOne)
 {

@@ -1,4 +1,5 @@
 #include "core/Utility.h"
+#include "CaseNames.h"
 
 #include "TempAppFolder.h"
 #include "platform/Database.h"
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Padding,
                                            PadCase{"left long", PadLeft, "abcdef", 4, "cdef"},
                                            PadCase{"zeros short", LeadingZeroes, "5", 2, "05"},
                                            PadCase{"zeros long", LeadingZeroes, "123", 2, "23"},
-                                           PadCase{"zeros exact", LeadingZeroes, "088", 3, "088"}));
+                                           PadCase{"zeros exact", LeadingZeroes, "088", 3, "088"}),
+                         ByCaseName());
 
 TEST(Utility, GetPathPartKeepsTheLastSeparator)
 {

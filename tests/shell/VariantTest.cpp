@@ -1,4 +1,5 @@
 #include "core/Variant.h"
+#include "CaseNames.h"
 #include "core/RequiredFiles.h"
 #include "platform/Database.h"
 
@@ -34,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
     Versions, HelpFileChoice,
     ::testing::Values(HelpCase{"6.0.2900.2180", 6, "Linnets.chm", false}, HelpCase{"4.0", 4, "Linnets.chm", false},
                       HelpCase{"3.02", 3, "Linnets.hlp", false}, HelpCase{"7", 0, "Linnets.hlp", true},
-                      HelpCase{"x.1", 0, "Linnets.hlp", true}, HelpCase{"", 0, "Linnets.hlp", false}));
+                      HelpCase{"x.1", 0, "Linnets.hlp", true}, HelpCase{"", 0, "Linnets.hlp", false}),
+    [](const auto &info) { return "Version" + caseName(info.param.version); });
 
 TEST(Variant, ActiveBuildIsTheLinnetEntry)
 {
