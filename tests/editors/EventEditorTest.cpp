@@ -1,5 +1,6 @@
 #include "ScheduleWindowFixture.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -453,4 +454,106 @@ TEST_F(EventEditor, MissingWorkingDatabaseOpensAnEmptyScheduleWithoutStoring)
     EXPECT_EQ(ctx().state.TotalEvents, 0);
     EXPECT_GT(loggedErrors(), 0);
     EXPECT_FALSE(QFile::exists(ctx().paths.TempDbPath())); // never created by opening
+}
+
+TEST_F(EventEditor, EnterInABoxPressesNoButton)
+{
+    frmEvent *e = editorOn(); // an empty schedule: no page group ticked
+    ASSERT_TRUE(e);
+    for (QLineEdit *box : {duration(e), startTime(e)}) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter);
+    }
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FALSE(checked(e, u"chkPageGroup%1"_s.arg(i))) << i;
+    EXPECT_EQ(e->mode(), frmEvent::Mode::Add);
+    EXPECT_TRUE(storedEvents(1).isEmpty());
+    EXPECT_TRUE(prompter().asked().isEmpty());
+}
+
+TEST_F(EventEditor, ATypedTimeIsCompletedBeforeABarStepsIt)
+{
+    const struct {
+        const char *typed;
+        int bar;
+        bool up;
+        const char *to;
+    } cases[] = {
+        {"0930", 1, true, "09:31"}, {"930", 0, false, "08:30"}, {"7:5", 1, false, "07:04"}, {"2359", 1, true, "23:59"}};
+    frmEvent *e = editorOn();
+    ASSERT_TRUE(e);
+    // Typed without leaving the box: the bars are the next thing clicked.
+    auto typeOnly = [&](const QString &text) {
+        startTime(e)->setFocus();
+        startTime(e)->selectAll();
+        QTest::keyClick(startTime(e), Qt::Key_Backspace);
+        sendText(startTime(e), text);
+    };
+    for (const auto &c : cases) {
+        typeOnly(QString::fromUtf8(c.typed));
+        pressArrow(control<QScrollBar>(e, u"vsbStartTime%1"_s.arg(c.bar)), c.up);
+        EXPECT_EQ(startTime(e)->text(), QString::fromUtf8(c.to)) << c.typed;
+        EXPECT_EQ(barNumber(control<QScrollBar>(e, u"vsbStartTime1"_s)),
+                  StartTime::parse(QString::fromUtf8(c.to))->minute);
+    }
+    EXPECT_TRUE(prompter().asked().isEmpty());
+
+    // An entry that is no time is refused, not stepped over.
+    typeOnly(u"2460"_s);
+    pressArrow(control<QScrollBar>(e, u"vsbStartTime1"_s), true);
+    EXPECT_EQ(lastPrompt(), u"Invalid 'Start Time' entry"_s);
+    EXPECT_EQ(startTime(e)->text(), u"24:60"_s);
+    EXPECT_TRUE(startTime(e)->hasFocus());
+}
+
+TEST_F(EventEditor, TabIntoTheRelayTypesLandsOnTheCheckedOne)
+{
+    addEvent(1, u"07:30"_s, 3);
+    addEvent(1, u"08:00"_s, 2);
+    frmEvent *e = editorOn(frmSched::kEdit);
+    ASSERT_TRUE(e);
+    auto tabFromStartTime = [&](const char *expected) {
+        startTime(e)->setFocus();
+        QTest::keyClick(startTime(e), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf8(expected));
+    };
+    tabFromStartTime("optTone3");
+    // Tab leaves the options, Shift+Tab comes back to the checked one.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), duration(e));
+    QTest::keyClick(duration(e), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"optTone3"_s);
+
+    // Another event shown: its relay type is the one Tab reaches.
+    click(e, u"cmdCancel"_s);
+    click(e, u"cmdMove2"_s);
+    click(e, u"cmdEdit"_s);
+    tabFromStartTime("optTone2");
+}
+
+TEST_F(EventEditor, AsAnEditorWindowItReportsAnEntryInProgressAndSavesOrDropsIt)
+{
+    addEvent(1, u"07:30"_s);
+    frmEvent *e = editorOn(frmSched::kEdit);
+    ASSERT_TRUE(e);
+    EditorWindow &editor = *e;
+    EXPECT_FALSE(editor.UncommittedChanges()); // editing, nothing changed yet
+    typeInto(startTime(e), u"0745"_s);
+    EXPECT_TRUE(editor.UncommittedChanges());
+    editor.cmdCancel_Click();
+    EXPECT_EQ(e->mode(), frmEvent::Mode::View);
+    EXPECT_FALSE(editor.UncommittedChanges());
+    EXPECT_EQ(storedEvents(1), QStringList{u"07:30 1 10 1"_s});
+
+    click(e, u"cmdAdd"_s);
+    EXPECT_TRUE(editor.UncommittedChanges()); // a new entry is always one
+    typeInto(startTime(e), u"0800"_s);
+    typeInto(duration(e), u"10"_s);
+    setPageGroups(e, {1});
+    editor.cmdOk_Click();
+    EXPECT_EQ(e->mode(), frmEvent::Mode::View);
+    EXPECT_FALSE(editor.UncommittedChanges());
+    EXPECT_EQ(storedEvents(1), (QStringList{u"07:30 1 10 1"_s, u"08:00 1 10 1"_s}));
+    EXPECT_EQ(sched->lines().size(), 2);
 }

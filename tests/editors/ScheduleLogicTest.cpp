@@ -1,10 +1,11 @@
+#include "core/AppContext.h"
+#include "editors/schedules/EventSession.h"
 #include "editors/schedules/EventValidation.h"
 #include "editors/schedules/ScheduleDays.h"
 #include "editors/schedules/ScheduleEvent.h"
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/StartTime.h"
 #include "platform/Database.h"
-#include "core/AppState.h"
 
 #include "TempAppFolder.h"
 
@@ -245,4 +246,55 @@ TEST_F(ScheduleStorage, DaysTakenByOtherSchedulesAreDisabled)
     ASSERT_TRUE(db->exec(u"DELETE FROM SchedDays WHERE Schedule = 6"_s));
     EXPECT_FALSE(days.store(6, monday));
     EXPECT_FALSE(days.boxesFor(6)->rowFound);
+}
+
+// The event editor's session without its window: what it stores, the counts
+// it keeps, and the row it tells the schedule view to show.
+TEST_F(ScheduleStorage, EventSessionKeepsTheCountsAndNamesTheRowShown)
+{
+    AppState &state = folder.context().state;
+    ScheduleEvents events(*db, 2);
+    ASSERT_TRUE(events.insert(event(u"07:30"_s, 2, 10, {1})));
+    ASSERT_TRUE(events.insert(event(u"08:00"_s, 1, 5, {2})));
+    state.TotalEvents = 2;
+    state.ScheduleEventCount[1] = 2;
+    EventSession session(folder.context(), events, 0);
+    QList<int> rowsChanged;
+    QObject::connect(&session, &EventSession::rowsChanged, [&](int row) { rowsChanged << row; });
+
+    // A new event is a copy of the shown one and must move off its time.
+    state.LastEvent = events.event(0).remembered();
+    const std::optional<ScheduleEvent> copy = session.beginAdd(u"07:30"_s);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(*copy, events.event(0));
+    EXPECT_FALSE(session.validate(u"07:30"_s, u"10"_s, true).duplicateOk);
+    ScheduleEvent earlier = *copy;
+    earlier.StartTime = u"07:15"_s;
+    ASSERT_TRUE(session.save(earlier));
+    EXPECT_EQ(session.mode(), EventSession::Mode::View);
+    EXPECT_EQ(session.currentRow(), 0); // 07:15 sorts first
+    EXPECT_EQ(rowsChanged, QList<int>{0});
+    EXPECT_EQ(state.TotalEvents, 3);
+    EXPECT_EQ(state.ScheduleEventCount[1], 3);
+    EXPECT_EQ(state.LastEvent.StartTime, u"07:15"_s);
+    EXPECT_TRUE(state.UnsavedChanges);
+
+    // Editing without changing the time does not meet the duplicate rule.
+    ASSERT_TRUE(session.beginEdit());
+    EXPECT_TRUE(session.validate(u"07:15"_s, u"10"_s, true).valid());
+    session.cancel();
+
+    // Deleting the last row shows the new last; deleting the only one, none.
+    ASSERT_TRUE(session.move(EventSession::kLast));
+    EXPECT_EQ(session.currentRow(), 2);
+    ASSERT_TRUE(session.remove());
+    EXPECT_EQ(session.currentRow(), 1);
+    EXPECT_EQ(session.shown().StartTime, u"07:30"_s);
+    ASSERT_TRUE(session.remove());
+    ASSERT_TRUE(session.remove());
+    EXPECT_EQ(rowsChanged, (QList<int>{0, 1, 0, -1}));
+    EXPECT_EQ(state.TotalEvents, 0);
+    EXPECT_EQ(state.ScheduleEventCount[1], 0);
+    EXPECT_FALSE(session.remove());
+    EXPECT_EQ(ScheduleEvents::countAll(*db), 0);
 }

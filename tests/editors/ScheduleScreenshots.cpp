@@ -1,12 +1,12 @@
 // Writes pictures of a schedule window and the event editor, for looking at
 // the layouts without a display: sched_screens OUTPUT_DIR (run with
 // QT_QPA_PLATFORM=offscreen).
+#include "core/AppContext.h"
 #include "editors/schedules/frmEvent.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
-#include "core/AppContext.h"
 
 #include <QApplication>
 #include <QFile>

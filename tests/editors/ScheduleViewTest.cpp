@@ -175,3 +175,24 @@ TEST_F(ScheduleView, DoubleClickEditsTheEventUnderIt)
     EXPECT_EQ(e->windowTitle(), u"Events - Schedule  - 6"_s);
     e->close();
 }
+
+TEST_F(ScheduleView, EnterOnALineEditsItAsADoubleClickDoes)
+{
+    addEvent(6, u"06:00"_s);
+    addEvent(6, u"18:45"_s, 3, 12, {2});
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        frmSched *s = openSchedule(6);
+        s->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(s));
+        auto *list = control<QTreeWidget>(s, u"lstEvent"_s);
+        list->setFocus();
+        s->selectLine(1);
+        QTest::keyClick(list, key);
+        frmEvent *e = s->editor();
+        ASSERT_NE(e, nullptr) << key;
+        EXPECT_EQ(e->mode(), frmEvent::Mode::Edit);
+        EXPECT_EQ(control<QLineEdit>(e, u"txtStartTime"_s)->text(), u"18:45"_s);
+        e->close();
+        s->close();
+    }
+}

@@ -4,6 +4,7 @@
 #include "TempAppFolder.h"
 
 #include "editors/EditorsRegistration.h"
+#include "editors/schedules/StartTime.h"
 #include "editors/schedules/frmEvent.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"

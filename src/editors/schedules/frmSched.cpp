@@ -7,15 +7,16 @@
 #include "platform/Database.h"
 #include "ui/WindowUtil.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +33,10 @@ frmSched::frmSched(AppContext &context, int schedule, QWidget *parent) : QWidget
 {
     m_schedule = (schedule >= 1 && schedule <= ScheduleEvents::kSchedules) ? schedule : context.state.CurrentSchedule;
     setObjectName(kWindowName);
+    // No maximise button: the window has one fixed layout. The workspace
+    // frame takes these hints from the window it holds.
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_db = std::make_unique<Database>(context.paths.TempDbPath());
     if (!m_db->isOpen())
@@ -58,6 +63,10 @@ frmSched::frmSched(AppContext &context, int schedule, QWidget *parent) : QWidget
     m_list->setColumnWidth(1, 70);
     m_list->setColumnWidth(2, 70);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &frmSched::lstEvent_DblClick);
+    // Enter on a line opens it as a double-click does.
+    for (const QKeySequence &enter : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(enter, m_list, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated, this,
+                &frmSched::lstEvent_DblClick);
 
     const QStringList captions{u"&Add"_s, u"&Edit"_s, u"&Delete"_s};
     auto *buttons = new QHBoxLayout;
@@ -176,6 +185,14 @@ void frmSched::removeLine(int index)
     delete m_list->takeTopLevelItem(index);
 }
 
+void frmSched::showRows(int row)
+{
+    clearLines();
+    for (const QString &line : m_events->lines())
+        addLine(line);
+    selectLine(row);
+}
+
 void frmSched::enableAdd()
 {
     m_cmdEvent[kAdd]->setEnabled(m_context.state.TotalEvents < AppState::kMaxEvents);
@@ -191,12 +208,8 @@ void frmSched::Build_lstEvent()
     m_cmdEvent[kEdit]->setEnabled(count > 0);
     m_cmdEvent[kDelete]->setEnabled(count > 0);
     enableAdd();
-    for (const QString &line : m_events->lines())
-        addLine(line);
-    if (count == 0)
-        return;
     const int remembered = m_events->find(m_context.state.LastEvent.StartTime);
-    selectLine(remembered >= 0 ? remembered : 0);
+    showRows(count == 0 ? -1 : std::max(remembered, 0));
 }
 
 void frmSched::Form_Activate()
@@ -230,9 +243,12 @@ void frmSched::Form_Deactivate()
 
 void frmSched::saveDaysOfOtherWindows()
 {
-    for (QWidget *widget : QApplication::allWidgets())
-        if (auto *other = qobject_cast<frmSched *>(widget); other && other != this)
-            other->Update_Days();
+    QMdiSubWindow *sub = subWindow();
+    if (!sub || !sub->mdiArea())
+        return;
+    for (QMdiSubWindow *other : sub->mdiArea()->subWindowList())
+        if (auto *view = qobject_cast<frmSched *>(other->widget()); view && view != this)
+            view->Update_Days();
 }
 
 void frmSched::Update_Days()
@@ -253,7 +269,7 @@ void frmSched::chkDay_Click(int)
     if (m_LoadingDays)
         return;
     m_DaysChanged = true;
-    m_context.state.UnsavedChanges = true;
+    m_context.state.markUnsaved();
     if (m_context.host)
         m_context.host->setSaveEnabled(true);
 }
@@ -300,7 +316,7 @@ void frmSched::cmdEvent_Click(int index)
         --state.ScheduleEventCount[m_schedule - 1];
         --state.TotalEvents;
         enableAdd();
-        state.UnsavedChanges = true;
+        state.markUnsaved();
         if (m_context.host)
             m_context.host->setSaveEnabled(true);
         break;
@@ -314,8 +330,11 @@ void frmSched::openEditor(bool addMode)
     if (m_editor)
         return;
     const int row = m_events->find(m_context.state.LastEvent.StartTime);
-    auto *editor = new frmEvent(m_context, *this, row);
+    auto *editor = new frmEvent(m_context, *m_events, row, this);
     m_editor = editor;
+    // The editor shows and stores the same rows as this list: follow it.
+    connect(&editor->session(), &EventSession::rowsChanged, this, &frmSched::showRows);
+    connect(&editor->session(), &EventSession::rowShown, this, &frmSched::selectLine);
     connect(editor, &QDialog::finished, this, [this, editor] {
         Build_lstEvent();
         editor->deleteLater();

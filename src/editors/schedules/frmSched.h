@@ -19,7 +19,9 @@ class frmEvent;
 struct AppContext;
 
 // The window of one master clock schedule: its events in start-time order,
-// its active days, and Add/Edit/Delete (Add and Edit open the event editor).
+// its active days, and Add/Edit/Delete (Add and Edit open the event editor;
+// Enter and a double-click on a line edit it). While the editor is open the
+// list follows the editor's session: the editor never touches this window.
 // One instance per schedule; inside the main window's workspace it follows
 // the activation of its sub-window, on its own that of its top-level window.
 // Its days are written when it closes and its events by the event editor, so
@@ -35,14 +37,10 @@ public:
     int schedule() const { return m_schedule; }
     ScheduleEvents &events() { return *m_events; }
 
-    // The event list, as the event editor keeps it in step.
+    // The event list: one line per event, the lines of the event rows in order.
     QStringList lines() const;
-    int lineCount() const;
     int selectedLine() const; // -1 when none
     void selectLine(int index);
-    void clearLines();
-    void addLine(const QString &line);
-    void removeLine(int index);
 
     // Re-reads the schedule's events and refills the list.
     void Build_lstEvent();
@@ -67,6 +65,12 @@ protected:
 
 private:
     void Form_Load();
+    int lineCount() const;
+    void clearLines();
+    void addLine(const QString &line);
+    void removeLine(int index);
+    // Refills the list from the rows and selects the line of row (none for -1).
+    void showRows(int row);
     void cmdEvent_Click(int index);
     void chkDay_Click(int index);
     void lstEvent_DblClick();
