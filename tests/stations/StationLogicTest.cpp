@@ -77,8 +77,8 @@ TEST(ConflictRule, PrefixesAndEqualNumbersConflictButNotTheStationItself)
 TEST(ConflictRule, ListsLongerNumbersInTableOrderThenShorterPartsShortestFirst)
 {
     const auto rows = stations({{2, u"123"_s}, {3, u"12"_s}, {4, u"1"_s}, {6, u"1234"_s}, {7, u"12"_s}, {8, u"5"_s}});
-    EXPECT_EQ(described(Find_Conflicts(rows, 10, u"12"_s)), (QStringList{u"2:123 "_s, u"3:12  "_s, u"6:1234"_s,
-                                                                      u"7:12  "_s, u"4:1   "_s}));
+    EXPECT_EQ(described(Find_Conflicts(rows, 10, u"12"_s)),
+              (QStringList{u"2:123 "_s, u"3:12  "_s, u"6:1234"_s, u"7:12  "_s, u"4:1   "_s}));
     // Both stations holding the same shorter part are listed, so clearing the
     // list leaves no conflict behind.
     EXPECT_EQ(described(Find_Conflicts(rows, 10, u"123"_s)),
@@ -107,9 +107,7 @@ protected:
     }
     QVariantList row(int station)
     {
-        return db->rows(u"SELECT archnum, clid_string FROM Clid WHERE clid_station = ?"_s, {station})
-            .value()
-            .value(0);
+        return db->rows(u"SELECT archnum, clid_string FROM Clid WHERE clid_station = ?"_s, {station}).value().value(0);
     }
     TempAppFolder folder;
     QString path;
@@ -122,16 +120,13 @@ TEST_F(ClidTableTest, StoresTrimmedValuesPaddedToTheirColumns)
     const struct {
         const char *archnum, *clid, *storedArch, *storedClid;
     } cases[] = {
-        {"12", "Front desk", "12  ", "Front desk     "},
-        {" 7 ", "   Leading", "7   ", "Leading        "},
-        {"1234", "Exactly fifteen", "1234", "Exactly fifteen"},
-        {"", "", "    ", "               "},
+        {"12", "Front desk", "12  ", "Front desk     "},        {" 7 ", "   Leading", "7   ", "Leading        "},
+        {"1234", "Exactly fifteen", "1234", "Exactly fifteen"}, {"", "", "    ", "               "},
         {"9", "'; DROP TABLE x", "9   ", "'; DROP TABLE x"},
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(table.write(3, QString::fromUtf8(c.archnum), QString::fromUtf8(c.clid)));
-        EXPECT_EQ(row(3), (QVariantList{QString::fromUtf8(c.storedArch), QString::fromUtf8(c.storedClid)}))
-            << c.clid;
+        EXPECT_EQ(row(3), (QVariantList{QString::fromUtf8(c.storedArch), QString::fromUtf8(c.storedClid)})) << c.clid;
     }
     ASSERT_TRUE(table.write(4, u"5"_s, u"Zoë \"50%\" €ñ"_s));
     EXPECT_EQ(row(4).value(1).toString(), u"Zoë \"50%\" €ñ   "_s);
@@ -172,9 +167,9 @@ TEST(AutoNumberingChecks, AcceptOrRefuseTheLastNumberInTheirOrder)
         int boards;
         std::optional<QString> refusal;
     } cases[] = {
-        {3, "20", "41", 0, std::nullopt},      // last station 24
+        {3, "20", "41", 0, std::nullopt},        // last station 24
         {3, "20", "42", 0, kExceedsLastStation}, // 25 with no expansion board
-        {30, "100", "118", 1, std::nullopt},   // station 48
+        {30, "100", "118", 1, std::nullopt},     // station 48
         {30, "100", "119", 1, kExceedsLastStation},
         {1, "5", "49", 1, std::nullopt}, // 44 < 45
         {1, "5", "50", 1, kConflictsInRange},
@@ -206,8 +201,8 @@ TEST(AutoNumberPlan, NumbersFollowWithoutLeadingZerosAndConflictsComeFromTheSnap
             outside.append(row);
 
     const AutoNumberPlan plan = AutoNumberPlan::make(outside, 1, u"07"_s, 6);
-    EXPECT_EQ(plan.numbers, (QList<QPair<int, QString>>{{2, u"8"_s}, {3, u"9"_s}, {4, u"10"_s}, {5, u"11"_s},
-                                                       {6, u"12"_s}}));
+    EXPECT_EQ(plan.numbers,
+              (QList<QPair<int, QString>>{{2, u"8"_s}, {3, u"9"_s}, {4, u"10"_s}, {5, u"11"_s}, {6, u"12"_s}}));
     // 9 equals station 41's number; 10, 11 and 12 begin with station 40's 1.
     EXPECT_EQ(described(plan.conflicts), (QStringList{u"41:9   "_s, u"40:1   "_s, u"40:1   "_s, u"40:1   "_s}));
 

@@ -1,6 +1,7 @@
 // Writes pictures of the station window and its dialogs, for looking at the
 // layouts: station_screens OUTPUT_DIR (with QT_QPA_PLATFORM=offscreen, or on
 // a display; QT_SCALE_FACTOR applies).
+#include "core/AppContext.h"
 #include "editors/stations/frmAuto.h"
 #include "editors/stations/frmClid.h"
 #include "editors/stations/frmConflict.h"
@@ -8,7 +9,6 @@
 #include "platform/Database.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
-#include "core/AppContext.h"
 
 #include <QApplication>
 #include <QFile>

@@ -32,8 +32,7 @@ bool Conflicts_In_Range(const QString &firstText, int first, int last);
 
 // The message of the first check the last number fails, in the order the
 // user is told; nothing when the run is accepted.
-std::optional<QString> check(int startStation, const QString &firstText, const QString &lastText,
-                             int expansionBoards);
+std::optional<QString> check(int startStation, const QString &firstText, const QString &lastText, int expansionBoards);
 // The last station of an accepted run.
 int lastStation(int startStation, const QString &firstText, const QString &lastText);
 } // namespace AutoNumbering
@@ -47,6 +46,6 @@ struct AutoNumberPlan {
     QList<QPair<int, QString>> numbers;
     ConflictList conflicts;
 
-    static AutoNumberPlan make(const QList<StationEntry> &outsideStations, int startStation,
-                               const QString &firstNumber, int lastStation);
+    static AutoNumberPlan make(const QList<StationEntry> &outsideStations, int startStation, const QString &firstNumber,
+                               int lastStation);
 };

@@ -7,7 +7,6 @@ using namespace Qt::StringLiterals;
 
 void registerStationWindows(WindowRegistry &registry)
 {
-    registry.add(u"frmClid"_s, [](AppContext &context, QWidget *parent, int) -> QWidget * {
-        return new frmClid(context, parent);
-    });
+    registry.add(u"frmClid"_s,
+                 [](AppContext &context, QWidget *parent, int) -> QWidget * { return new frmClid(context, parent); });
 }

@@ -36,8 +36,7 @@ frmAuto::frmAuto(AppContext &context, int startStation, const QString &startArch
     m_txtStopArchnum = new QLineEdit(startArchnum, this);
     m_txtStopArchnum->setObjectName(u"txtStopArchnum"_s);
     m_txtStopArchnum->setMaxLength(Schema::kArchNumWidth);
-    m_txtStopArchnum->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_txtStopArchnum));
+    m_txtStopArchnum->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_txtStopArchnum));
     m_txtStopArchnum->setMaximumWidth(m_txtStopArchnum->fontMetrics().horizontalAdvance(u"00000000"_s) + 12);
     m_txtStopArchnum->installEventFilter(this);
 

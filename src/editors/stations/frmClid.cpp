@@ -54,8 +54,8 @@ frmClid::frmClid(AppContext &context, QWidget *parent) : QWidget(parent), m_cont
     for (int i = 0; i < kTabs; ++i) {
         auto *page = new QWidget(m_tabs);
         const int first = i * kStationsPerTab + 1;
-        m_lblStations[i] = new QLabel(
-            u"Program Stations %1 - %2 :"_s.arg(first).arg(first + kStationsPerTab - 1), page);
+        m_lblStations[i] =
+            new QLabel(u"Program Stations %1 - %2 :"_s.arg(first).arg(first + kStationsPerTab - 1), page);
         m_lblStations[i]->setObjectName(u"lblStations"_s + QString::number(i));
 
         auto *list = new QTreeWidget(page);

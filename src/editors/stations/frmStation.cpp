@@ -47,8 +47,7 @@ bool isControl(QChar c)
 }
 } // namespace
 
-frmStation::frmStation(AppContext &context, frmClid &stations, int station, const QString &archnum,
-                       const QString &clid)
+frmStation::frmStation(AppContext &context, frmClid &stations, int station, const QString &archnum, const QString &clid)
     : QDialog(&stations), m_context(context), m_stations(stations)
 {
     setObjectName(kWindowName);
