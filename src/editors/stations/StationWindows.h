@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers the station window "frmClid".
+void registerStationWindows(WindowRegistry &registry);
