@@ -3,6 +3,7 @@
 #include "editors/clocks/ClockCatalogue.h"
 #include "editors/clocks/frmClock.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -193,4 +194,23 @@ TEST(ClockCatalogue, StoredPositionSelectsAnEntryOrNone)
         EXPECT_EQ(ClockCatalogue::entryIndex(c.position, c.count, &fault), c.index) << c.position << "/" << c.count;
         EXPECT_EQ(fault, c.fault) << c.position << "/" << c.count;
     }
+}
+
+TEST_F(ClockWindow, TabGoesThroughThePageThenToTheButtons)
+{
+    frmClock *w = openClock();
+    ASSERT_TRUE(w);
+    // The tab strip takes the focus for its tab widget.
+    const auto focused = [] {
+        QWidget *f = QApplication::focusWidget();
+        return qobject_cast<QTabWidget *>(f->parentWidget()) ? f->parentWidget()->objectName() : f->objectName();
+    };
+    control(w, u"sss"_s)->setFocus();
+    QStringList order{focused()};
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << focused();
+    }
+    EXPECT_EQ(order,
+              (QStringList{u"sss"_s, u"optDirection0"_s, u"optBCDType0"_s, u"cmdOk"_s, u"cmdCancel"_s, u"sss"_s}));
 }

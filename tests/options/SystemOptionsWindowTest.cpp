@@ -3,6 +3,7 @@
 #include "editors/options/frmDip.h"
 #include "editors/options/frmDipSw.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -172,4 +173,21 @@ TEST_F(SystemOptionsWindow, FailedWriteKeepsTheWindowAndItsChanges)
     EXPECT_TRUE(folder.prompter().asked()[0].text.startsWith(u"The system options could not be saved:"_s));
     EXPECT_EQ(folder.prompter().asked()[0].icon, Prompter::Exclamation);
     EXPECT_EQ(loggedErrors(), errorsBefore + 1);
+}
+
+TEST_F(SystemOptionsWindow, TabGoesFrameByFrameThenToTheButtons)
+{
+    frmDip *w = openDip();
+    ASSERT_TRUE(w);
+    control(w, u"chkDialTone"_s)->setFocus();
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 16; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    // An option group takes the focus once, on its selected option.
+    EXPECT_EQ(order, (QStringList{u"chkDialTone"_s, u"chkQueueTone"_s, u"chkHfAlertTone"_s, u"chkPageAlertTone"_s,
+                                  u"chkRingbackTone"_s, u"chkPrivacyTone"_s, u"optToneSource0"_s, u"chkLowStation0"_s,
+                                  u"chkLowStation1"_s, u"chkLowStation2"_s, u"chkLowStation3"_s, u"optRingPattern0"_s,
+                                  u"optPriority0"_s, u"chkOverride"_s, u"cmdDipswitch"_s, u"cmdOK"_s, u"cmdCancel"_s}));
 }

@@ -166,7 +166,8 @@ void frmClock::logError(const QString &procedure, const QString &description)
 void frmClock::Form_Load()
 {
     m_loaded = false;
-    resize(twips(kWidthTwips), twips(kHeightTwips));
+    // The design size, grown where the fonts need more room than it gives.
+    resize(QSize(twips(kWidthTwips), twips(kHeightTwips)).expandedTo(minimumSizeHint()));
     m_sss->setTabText(0, u"Digital"_s);
     m_fraBCDType->setTitle(u"Digital Type"_s);
     LoadClockAListBox();

@@ -201,7 +201,8 @@ frmDip::frmDip(AppContext &context, QWidget *parent) : QWidget(parent), m_contex
     layout->addStretch();
     layout->addLayout(buttons);
 
-    resize(twips(kWidthTwips), twips(kHeightTwips));
+    // The design size, grown where the fonts need more room than it gives.
+    resize(QSize(twips(kWidthTwips), twips(kHeightTwips)).expandedTo(minimumSizeHint()));
     Form_Load();
 }
 
@@ -312,7 +313,8 @@ void frmDip::cmdDipswitch_Click()
     auto *picture = new frmDipSw(currentOptions(), this);
     picture->setAttribute(Qt::WA_DeleteOnClose);
     m_dipSw = picture;
-    picture->open();
+    picture->setWindowModality(Qt::ApplicationModal);
+    picture->show();
 }
 
 void frmDip::cmdOk_Click()
