@@ -1,5 +1,7 @@
 #include "editors/EditorsRegistration.h"
 
+#include "editors/clocks/ClockWindows.h"
+#include "editors/options/OptionWindows.h"
 #include "editors/schedules/ScheduleWindows.h"
 #include "editors/stations/StationWindows.h"
 
@@ -7,4 +9,6 @@ void registerEditorWindows(WindowRegistry &registry)
 {
     registerScheduleWindows(registry);
     registerStationWindows(registry);
+    registerOptionWindows(registry);
+    registerClockWindows(registry);
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers the system options window "frmDip".
+void registerOptionWindows(WindowRegistry &registry);
