@@ -22,6 +22,7 @@ frmClassService::frmClassService(AppContext &context, QWidget *parent)
 
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(u"SSTab1"_s);
+    tabs->setUsesScrollButtons(false); // all four board tabs in view
     const QStringList tabCaptions{u"&Main Board"_s, u"Expansion &1"_s, u"Expansion &2"_s, u"Expansion &3"_s};
     const QStringList headings{u" Group #"_s, u" Stations"_s, u" Class Of Service"_s};
     const QStringList choices{u"Normal Only"_s, u"Normal / Emergency"_s, u"Emergency Only!"_s};
