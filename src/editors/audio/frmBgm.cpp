@@ -141,12 +141,12 @@ void frmBgm::cmdOk_Click()
             return;
         }
     }
-    close();
+    closeWindow();
 }
 
 void frmBgm::cmdCancel_Click()
 {
-    close();
+    closeWindow();
 }
 
 void frmBgm::closeEvent(QCloseEvent *e)

@@ -129,12 +129,12 @@ void frmClassService::cmdOk_Click()
 {
     if (m_UncommittedChanges)
         m_context.state.markUnsaved();
-    close();
+    closeWindow();
 }
 
 void frmClassService::cmdCancel_Click()
 {
-    close();
+    closeWindow();
 }
 
 void frmClassService::Form_Unload()

@@ -23,6 +23,14 @@ QPushButton *AreaWindow::button(const QString &name, const QString &caption, QWi
     return b;
 }
 
+void AreaWindow::closeWindow()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
 void AreaWindow::logError(const QString &procedure, const QString &description)
 {
     m_context.log.LogError(ErrNo::DatabaseError, description, objectName(), objectName(), procedure);

@@ -24,6 +24,9 @@ protected:
 
     // A push button of the window: Enter does not press it.
     QPushButton *button(const QString &name, const QString &caption, QWidget *parent);
+    // Closes the window with its frame: the main window's sub-window, or the
+    // window itself when it stands alone.
+    void closeWindow();
     void logError(const QString &procedure, const QString &description);
     // Restores the window when it is activated while maximised.
     void Form_GotFocus();

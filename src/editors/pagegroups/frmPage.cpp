@@ -130,13 +130,13 @@ void frmPage::cmdOk_Click()
         }
         m_context.state.markUnsaved();
     }
-    close();
+    closeWindow();
 }
 
 void frmPage::cmdCancel_Click()
 {
     m_UncommittedChanges = false;
-    close();
+    closeWindow();
 }
 
 void frmPage::closeEvent(QCloseEvent *e)

@@ -1,11 +1,11 @@
 #include "editors/schedules/frmEvent.h"
 
+#include "core/AppContext.h"
+#include "core/MainWindowHost.h"
 #include "editors/schedules/EventValidation.h"
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"
-#include "core/AppContext.h"
-#include "core/MainWindowHost.h"
 #include "ui/WindowUtil.h"
 
 #include <QApplication>
