@@ -1,7 +1,10 @@
 #include "editors/EditorsRegistration.h"
 
+#include "editors/audio/AudioWindows.h"
+#include "editors/classservice/ClassServiceWindows.h"
 #include "editors/clocks/ClockWindows.h"
 #include "editors/options/OptionWindows.h"
+#include "editors/pagegroups/PageGroupWindows.h"
 #include "editors/schedules/ScheduleWindows.h"
 #include "editors/stations/StationWindows.h"
 
@@ -11,4 +14,7 @@ void registerEditorWindows(WindowRegistry &registry)
     registerStationWindows(registry);
     registerOptionWindows(registry);
     registerClockWindows(registry);
+    registerPageGroupWindows(registry);
+    registerClassServiceWindows(registry);
+    registerAudioWindows(registry);
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers the audio connections window "frmBgm".
+void registerAudioWindows(WindowRegistry &registry);

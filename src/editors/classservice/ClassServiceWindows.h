@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers the class of service window "frmClassService".
+void registerClassServiceWindows(WindowRegistry &registry);

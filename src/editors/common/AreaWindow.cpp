@@ -1,0 +1,64 @@
+#include "editors/common/AreaWindow.h"
+
+#include "core/AppContext.h"
+
+#include <QEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QShortcut>
+
+AreaWindow::AreaWindow(AppContext &context, const QString &name, QWidget *parent) : QWidget(parent), m_context(context)
+{
+    setObjectName(name);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { cmdCancel_Click(); });
+}
+
+QPushButton *AreaWindow::button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void AreaWindow::closeWindow()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void AreaWindow::logError(const QString &procedure, const QString &description)
+{
+    m_context.log.LogError(ErrNo::DatabaseError, description, objectName(), objectName(), procedure);
+}
+
+void AreaWindow::Form_GotFocus()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()); sub && sub->isMaximized())
+        sub->showNormal();
+}
+
+bool AreaWindow::event(QEvent *e)
+{
+    if (e->type() == QEvent::ParentChange)
+        followSubWindow();
+    return QWidget::event(e);
+}
+
+void AreaWindow::followSubWindow()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub || sub == m_followed)
+        return;
+    if (m_followed)
+        disconnect(m_followed, nullptr, this, nullptr);
+    m_followed = sub;
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+            Form_GotFocus();
+    });
+}

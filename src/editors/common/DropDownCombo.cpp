@@ -1,0 +1,7 @@
+#include "editors/common/DropDownCombo.h"
+
+void DropDownCombo::showPopup()
+{
+    emit droppedDown();
+    QComboBox::showPopup();
+}
