@@ -2,14 +2,14 @@
 
 #include "config/ConfigRules.h"
 #include "config/ValueCheck.h"
+#include "core/AppContext.h"
+#include "core/FileCommands.h"
+#include "core/MainWindowHost.h"
 #include "core/ProgressSink.h"
 #include "link/Revisions.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
-#include "core/AppContext.h"
-#include "core/FileCommands.h"
-#include "core/MainWindowHost.h"
 
 namespace {
 const QString kLogFileName = QStringLiteral("log_file.txt");
@@ -102,9 +102,7 @@ void TransferCommands::mnuSend_Click()
     AppState &state = m_context.state;
     if (m_hooks.host) {
         m_hooks.host->DisableAllRootMenus();
-        state.CancelClose = false;
-        m_hooks.host->SaveOpenForms(QStringLiteral("Send Data"));
-        if (state.CancelClose) {
+        if (!m_hooks.host->SaveOpenForms(QStringLiteral("Send Data"))) {
             enableMenus();
             return;
         }
