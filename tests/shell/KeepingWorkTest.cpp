@@ -1,8 +1,8 @@
 #include "config/FileLifecycle.h"
 #include "platform/Database.h"
 #include "platform/UnixSignals.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmMenu.h"
+#include "ui/WindowRegistry.h"
 
 #include "QtPrinters.h"
 #include "TempAppFolder.h"
