@@ -1,17 +1,17 @@
 #include "app/ToolLink.h"
 
-#include "link/Revisions.h"
 #include "core/AppContext.h"
+#include "core/BusyRules.h"
+#include "link/Revisions.h"
 #include "shell/AboutWithRevisions.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMsgWait.h"
+#include "ui/WindowRegistry.h"
 
 #include <QCloseEvent>
 
 namespace {
 const QString kMenu = QStringLiteral("frmMenu");
-const QString kDialingModem = QStringLiteral("Dialing Modem");
 } // namespace
 
 TransferCommands::Hooks ToolLink::hooks(frmMenu &menu, FileCommands *files, std::function<void()> updateData)
@@ -83,18 +83,12 @@ void ToolLink::runTransfer(bool send)
         return;
     // The failure message says the transfer failed; this one says why the port
     // could not be opened, so the user can act on it.
-    const QString cause = m_link.call([this] { return m_comm.port().isOpen() ? QString() : m_comm.openFailure(); });
+    const QString cause = m_commands.lastOutcome().openFailure;
     if (cause.isEmpty())
         return;
     m_context.log.LogError(ErrNo::DeviceNotAvailable, cause, kMenu, kMenu,
                            send ? QStringLiteral("mnuSend") : QStringLiteral("mnuRx"));
     m_context.prompter.message(cause, m_context.state.variant.ProductTitle, Prompter::Exclamation);
-}
-
-bool ToolLink::modemDialling() const
-{
-    const int count = m_menu.loadedWindowCount();
-    return (count == 2 || count == 3) && m_menu.loadedWindowCaption(count - 1) == kDialingModem;
 }
 
 QWidget *ToolLink::createAbout(AppContext &context, QWidget *parent)
@@ -107,7 +101,7 @@ QWidget *ToolLink::createAbout(AppContext &context, QWidget *parent)
         progress->setModemText(QStringLiteral("Preparing to communicate with ") + model + QStringLiteral(" system..."));
     }
     m_busy = true;
-    const bool dialling = modemDialling();
+    const bool dialling = BusyRules::modemDialling(m_menu);
     // Opening the about box starts a new communications log.
     const Revisions revisions = m_link.call([this, dialling] {
         m_comm.files().closeCommLog();

@@ -49,7 +49,6 @@ private:
     TransferCommands::Hooks hooks(frmMenu &menu, FileCommands *files, std::function<void()> updateData);
     void runTransfer(bool send);
     QWidget *createAbout(AppContext &context, QWidget *parent);
-    bool modemDialling() const;
 
     AppContext &m_context;
     frmMenu &m_menu;

@@ -1,8 +1,9 @@
 #include "config/ConfigRules.h"
 
-#include "platform/Database.h"
+#include "config/Schema.h"
 #include "core/AppState.h"
 #include "core/ErrorLog.h"
+#include "platform/Database.h"
 
 namespace modProject {
 
@@ -51,7 +52,7 @@ void Validate_Config(const QString &databasePath, const AppState &state, ErrorLo
         for (int board = boards + 1; board <= 3; ++board)
             run(db, log, QStringLiteral("UPDATE ") + QString::fromLatin1(table) + clearBoardClause(board));
     QStringList none;
-    for (int k = 1; k <= 16; ++k)
+    for (int k = 1; k <= Schema::kPageGroups; ++k)
         none << QStringLiteral("PageGroup%1 = 0").arg(k);
     run(db, log, QStringLiteral("DELETE FROM Event WHERE ") + none.join(QStringLiteral(" AND ")));
 }

@@ -3,13 +3,13 @@
 #include "config/Schema.h"
 #include "config/SysBoards.h"
 #include "config/ValidityCheck.h"
-#include "platform/Database.h"
-#include "platform/RecordSet.h"
 #include "core/AppContext.h"
 #include "core/BusyRules.h"
 #include "core/MainWindowHost.h"
 #include "core/OwnFiles.h"
 #include "core/WindowlessHost.h"
+#include "platform/Database.h"
+#include "platform/RecordSet.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -629,9 +629,12 @@ void FileLifecycle::mnuFileSave_Click()
         saveAs();
         return;
     }
-    h.SaveOpenForms(kSaveFormsTitle);
-    if (state.CancelClose)
+    // A cancelled question stops a Close that asked for this save, too.
+    state.CancelClose = false;
+    if (!h.SaveOpenForms(kSaveFormsTitle)) {
+        state.CancelClose = true;
         return;
+    }
     // A copy: a message below runs its own event loop, and the name must stay
     // the one this save writes whatever happens meanwhile.
     const QString file = state.CurrentFileName;
@@ -680,9 +683,10 @@ void FileLifecycle::saveAs()
     Prompter &prompter = m_context.prompter;
     state.CancelClose = false;
     UpdateRev();
-    h.SaveOpenForms(kSaveFormsTitle);
-    if (state.CancelClose)
+    if (!h.SaveOpenForms(kSaveFormsTitle)) {
+        state.CancelClose = true;
         return;
+    }
 
     QString proposed =
         state.CurrentFileName == state.untitled() ? QStringLiteral("Untitled.mdb") : state.CurrentFileName;
@@ -802,7 +806,7 @@ bool FileLifecycle::offerRecovery()
     h.File_Menu_Options();
     state.CurrentFileName = state.untitled();
     h.setCaption(h.caption() + QStringLiteral(" - ") + state.untitled());
-    state.UnsavedChanges = true;
+    state.markUnsaved();
     h.setSaveEnabled(true);
     h.showSwitchBoard();
     return true;

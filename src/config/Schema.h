@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Capacities.h"
+
 #include <QString>
 
 // Facts about the configuration database that several subsystems share.
@@ -9,11 +11,11 @@ constexpr int kApplicationId = 1280197972;
 // PRAGMA user_version of the current format ("3.0"); 1 and 2 are older formats.
 constexpr int kCurrentFormat = 3;
 
-constexpr int kStations = 96;
+constexpr int kStations = Capacities::kStations;
 constexpr int kCustomPageGroups = 4;
-constexpr int kSchedules = 6;
-constexpr int kPageGroups = 16;
-constexpr int kClassServiceGroups = 16;
+constexpr int kSchedules = Capacities::kSchedules;
+constexpr int kPageGroups = Capacities::kPageGroups;
+constexpr int kClassServiceGroups = Capacities::kClassServiceGroups;
 constexpr int kMaxExpansionBoards = 3;
 constexpr int kArchNumWidth = 4;
 constexpr int kClidWidth = 15;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Capacities.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,7 +42,7 @@ struct RememberedEvent {
     QString StartTime;
     int Tone = 0;
     int Duration = 0;
-    std::array<bool, 16> PageGroup{};
+    std::array<bool, Capacities::kPageGroups> PageGroup{};
 };
 
 // A Boolean that tells one observer when its value changes; it reads and is
@@ -76,15 +78,15 @@ private:
 // The state shared by the windows, the file commands and the transfers. One
 // instance, owned by the application and passed by reference.
 struct AppState {
-    static constexpr int kMaxEvents = 256;
+    static constexpr int kMaxEvents = Capacities::kMaxEvents;
 
     VariantRecord variant;
     SettingsValues settings;
 
     // Revisions: the tool's own (stored in every saved file) and the controller
     // software revision it was made for.
-    QString ToolRev = QStringLiteral("02.00");
-    QString SupportedControllerRev = QStringLiteral("2.00");
+    QString ToolRev = Capacities::kToolRev;
+    QString SupportedControllerRev = Capacities::kSupportedControllerRev;
 
     // The open configuration: "" when none, "Untitled" when not yet saved, else
     // the full path of the user's file.
@@ -95,7 +97,8 @@ struct AppState {
     ChangeFlag UnsavedChanges = false;
     int CurrentSchedule = 1; // 1-6
     RememberedEvent LastEvent;
-    std::array<int, 6> ScheduleEventCount{}; // events per schedule (index schedule - 1), as last counted
+    std::array<int, Capacities::kSchedules>
+        ScheduleEventCount{}; // events per schedule (index schedule - 1), as last counted
 
     // Main-window flags read by Close, Exit and shut-down.
     bool CancelClose = false;

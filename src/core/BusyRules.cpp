@@ -38,6 +38,12 @@ bool helpBusy(const MainWindowHost &host, const QString &productTitle)
     return false;
 }
 
+bool modemDialling(const MainWindowHost &host)
+{
+    const int count = host.loadedWindowCount();
+    return (count == 2 || count == 3) && host.loadedWindowCaption(count - 1) == kDialingModem;
+}
+
 int progressWindowIndex(const MainWindowHost &host)
 {
     const int count = host.loadedWindowCount();

@@ -20,6 +20,9 @@ bool saveBusy(const MainWindowHost &host);
 bool newOpenBusy(const MainWindowHost &host);
 // Help Contents, About.
 bool helpBusy(const MainWindowHost &host, const QString &productTitle);
+// Send and Receive: one or two windows are open besides the main window and
+// the latest of them is the dialling window.
+bool modemDialling(const MainWindowHost &host);
 // The progress window to bring to the front when the frame is double-clicked
 // or resized: its index among the loaded windows, or -1.
 int progressWindowIndex(const MainWindowHost &host);

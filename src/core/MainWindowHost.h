@@ -22,9 +22,9 @@ public:
     virtual QString caption() const = 0;
     virtual void setCaption(const QString &caption) = 0;
 
-    // Asks each open child window to commit or discard its changes; leaves
-    // CancelClose set when the user cancelled.
-    virtual void SaveOpenForms(const QString &title) = 0;
+    // Asks each open child window to commit or discard its changes; false when
+    // the user cancelled and the command that asked must stop.
+    virtual bool SaveOpenForms(const QString &title) = 0;
     virtual void UpdateFileSaveOpt() = 0;
     virtual bool saveEnabled() const = 0;
     virtual void setSaveEnabled(bool enabled) = 0;

@@ -1,10 +1,10 @@
 #include "core/StartUp.h"
 
+#include "core/AppContext.h"
 #include "core/RequiredFiles.h"
+#include "core/SettingsFile.h"
 #include "core/Variant.h"
 #include "platform/Database.h"
-#include "core/AppContext.h"
-#include "core/SettingsFile.h"
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -177,6 +177,6 @@ void StartUp::resetSessionState()
     AppState &state = m_context.state;
     state.DebugTrace = false;
     state.ATCommandTrace = false;
-    state.ToolRev = QStringLiteral("02.00");
-    state.SupportedControllerRev = QStringLiteral("2.00");
+    state.ToolRev = Capacities::kToolRev;
+    state.SupportedControllerRev = Capacities::kSupportedControllerRev;
 }

@@ -17,7 +17,7 @@ public:
     void InableAllRootMenus() override {}
     QString caption() const override { return m_caption; }
     void setCaption(const QString &caption) override { m_caption = caption; }
-    void SaveOpenForms(const QString &) override {}
+    bool SaveOpenForms(const QString &) override { return true; }
     void UpdateFileSaveOpt() override {}
     bool saveEnabled() const override { return m_saveEnabled; }
     void setSaveEnabled(bool enabled) override { m_saveEnabled = enabled; }

@@ -1,7 +1,7 @@
 #include "shell/frmDebug.h"
 
-#include "platform/Database.h"
 #include "core/AppContext.h"
+#include "platform/Database.h"
 #include "ui/WindowUtil.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "shell/frmMyMsgBox.h"
 
 #include "core/AppContext.h"
-#include "ui/WindowUtil.h"
 #include "shell/frmNotePad.h"
+#include "ui/WindowUtil.h"
 
 #include <QApplication>
 #include <QFile>

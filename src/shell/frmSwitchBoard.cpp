@@ -1,9 +1,9 @@
 #include "shell/frmSwitchBoard.h"
 
 #include "core/AppContext.h"
+#include "core/Capacities.h"
 #include "core/SettingsFile.h"
 #include "ui/WindowUtil.h"
-#include "shell/frmMenu.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,11 +20,11 @@ constexpr int kCornerLeftOfRight = 100; // twips
 constexpr auto kSendToBack = std::chrono::milliseconds(100);
 } // namespace
 
-frmSwitchBoard::frmSwitchBoard(AppContext &context, frmMenu &menu)
-    : QWidget(&menu, Qt::Tool), m_context(context), m_menu(menu)
+frmSwitchBoard::frmSwitchBoard(AppContext &context, QWidget &mainWindow)
+    : QWidget(&mainWindow, Qt::Tool), m_context(context), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmSwitchBoard"));
-    setWindowTitle(frmMenu::kSwitchBoardCaption);
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_list = new QListWidget(this);
@@ -66,13 +66,13 @@ void frmSwitchBoard::reload()
 {
     SettingsValues &s = m_context.state.settings;
     modProject::getSwitchBoardValues(m_context);
-    const QScreen *screen = m_menu.screen() ? m_menu.screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = m_mainWindow.screen() ? m_mainWindow.screen() : QGuiApplication::primaryScreen();
     const QSize screenTwips = screen ? screen->geometry().size() * kTwipsPerPixel : QSize();
     if (screenTwips.width() < s.SwitchBoardLeft + s.SwitchBoardWidth ||
         screenTwips.height() < s.SwitchBoardTop + s.SwitchBoardHeight) {
         // The saved place would be off the screen: the main window's lower right
         // corner, keeping the saved values as they are.
-        const QRect main = m_menu.frameGeometry();
+        const QRect main = m_mainWindow.frameGeometry();
         const int top = main.height() - height() + main.top() - twips(kCornerAboveBottom);
         const int left = main.width() - width() + main.left() - twips(kCornerLeftOfRight);
         move(left, top);
@@ -86,7 +86,7 @@ void frmSwitchBoard::reload()
     }
 
     m_list->clear();
-    for (int n = 1; n <= 6; ++n)
+    for (int n = 1; n <= Capacities::kSchedules; ++n)
         m_list->addItem(QStringLiteral("Schedule %1").arg(n));
     if (m_context.state.ClockBoard)
         m_list->addItem(QStringLiteral("Clock"));
@@ -99,12 +99,12 @@ void frmSwitchBoard::reload()
 void frmSwitchBoard::cmdOpen_Click()
 {
     if (const QListWidgetItem *item = m_list->currentItem())
-        m_menu.QuickMenu(item->text());
+        emit entryOpened(item->text());
 }
 
 void frmSwitchBoard::cmdAll_Click()
 {
-    m_menu.QuickMenu(QStringLiteral("All"));
+    emit entryOpened(QStringLiteral("All"));
 }
 
 void frmSwitchBoard::changeEvent(QEvent *event)

@@ -31,11 +31,11 @@ public:
     }
     QString caption() const override { return m_caption; }
     void setCaption(const QString &caption) override { m_caption = caption; }
-    void SaveOpenForms(const QString &title) override
+    bool SaveOpenForms(const QString &title) override
     {
         saveOpenFormsTitles << title;
-        m_state.CancelClose = cancelOpenForms;
         m_state.AcceptAllChanges = false;
+        return !cancelOpenForms;
     }
     bool saveEnabled() const override { return saveOn; }
     void setSaveEnabled(bool enabled) override { saveOn = enabled; }

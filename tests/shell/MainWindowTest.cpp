@@ -1,4 +1,5 @@
 #include "core/FileCommands.h"
+#include "shell/ChildWindows.h"
 #include "shell/frmDebug.h"
 #include "shell/frmMenu.h"
 #include "shell/frmSwitchBoard.h"
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 
 #include <QTest>
@@ -265,11 +267,10 @@ TEST_F(MainWindow, SaveOpenFormsUnloadsCleanEditorsAndKeepsTheSwitchBoard)
     trigger("mnuSysOpt");
     settle();
     ASSERT_EQ(menu->loadedWindowCount(), 4);
-    menu->SaveOpenForms(QStringLiteral("Save File"));
+    EXPECT_TRUE(menu->SaveOpenForms(QStringLiteral("Save File")));
     settle();
     EXPECT_EQ(loadedNames(), (QStringList{QStringLiteral("frmMenu"), QStringLiteral("frmSwitchBoard")}));
     EXPECT_TRUE(app.prompter().asked().isEmpty());
-    EXPECT_FALSE(app.context().state.CancelClose);
 }
 
 TEST_F(MainWindow, SaveOpenFormsAsksForEachChangedWindowAndStopsOnCancel)
@@ -285,7 +286,7 @@ TEST_F(MainWindow, SaveOpenFormsAsksForEachChangedWindowAndStopsOnCancel)
     p.answer(Prompter::AnswerYes);    // Bgm
     p.answer(Prompter::AnswerNo);     // Dip
     p.answer(Prompter::AnswerCancel); // Clid
-    menu->SaveOpenForms(QStringLiteral("Save File"));
+    EXPECT_FALSE(menu->SaveOpenForms(QStringLiteral("Save File")));
     settle();
     EXPECT_EQ(p.texts(),
               (QStringList{QStringLiteral("Accept changes to Bgm?"), QStringLiteral("Accept changes to Dip?"),
@@ -294,17 +295,15 @@ TEST_F(MainWindow, SaveOpenFormsAsksForEachChangedWindowAndStopsOnCancel)
     EXPECT_EQ(p.asked()[0].buttons, Prompter::YesNoCancel);
     EXPECT_EQ(p.asked()[0].icon, Prompter::Exclamation);
     EXPECT_EQ(FakeEditor::pressed, (QStringList{QStringLiteral("frmBgm:ok"), QStringLiteral("frmDip:cancel")}));
-    EXPECT_TRUE(app.context().state.CancelClose);
     EXPECT_EQ(loadedNames(), (QStringList{QStringLiteral("frmMenu"), QStringLiteral("frmClid")}));
 
     // With AcceptAllChanges every changed window is accepted without a question.
     p.clear();
     app.context().state.AcceptAllChanges = true;
-    menu->SaveOpenForms(QStringLiteral("Save File"));
+    EXPECT_TRUE(menu->SaveOpenForms(QStringLiteral("Save File")));
     EXPECT_TRUE(p.asked().isEmpty());
     EXPECT_EQ(FakeEditor::pressed.last(), QStringLiteral("frmClid:ok"));
     EXPECT_FALSE(app.context().state.AcceptAllChanges);
-    EXPECT_FALSE(app.context().state.CancelClose);
 }
 
 TEST_F(MainWindow, SaveIsEnabledWhileAnyEditorHoldsChanges)
@@ -355,6 +354,60 @@ TEST_F(MainWindow, CloseAllAndTheSwitchBoardCommand)
     trigger("mnuSwitchBoard");
     EXPECT_TRUE(item("mnuSwitchBoard")->isChecked());
     ASSERT_NE(menu->switchBoard(), nullptr);
+}
+
+// The schedule windows are as large as the real ones and ask for a title bar
+// without a maximise button.
+TEST_F(MainWindow, AllSchedulesCascadesTheSixWindowsInsideTheVisibleAreaAndTheWindowMenuArranges)
+{
+    registry.add(QStringLiteral("frmSched"), [](AppContext &, QWidget *parent, int n) {
+        auto *w = new FakeEditor(QStringLiteral("frmSched"), QStringLiteral("Schedule %1").arg(n), parent);
+        w->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        w->resize(520, 400);
+        return w;
+    });
+    ASSERT_TRUE(menu->Load(false));
+    openConfiguration(false);
+    menu->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
+    trigger("mnuAllSched");
+    settle();
+    const QRect visible = menu->mdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow *> frames = menu->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(frames.size(), 6);
+    QSet<QPoint> corners;
+    for (QMdiSubWindow *frame : frames) {
+        EXPECT_TRUE(visible.contains(frame->geometry())) << frame->windowTitle().toStdString();
+        EXPECT_TRUE(frame->windowFlags().testFlag(Qt::CustomizeWindowHint));
+        EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        corners << frame->pos();
+    }
+    EXPECT_EQ(corners.size(), 6); // none hidden exactly under another
+    EXPECT_EQ(menu->mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Schedule 1"));
+
+    trigger("mnuWindowTile");
+    QRect covered;
+    for (QMdiSubWindow *frame : frames) {
+        EXPECT_TRUE(visible.contains(frame->geometry()));
+        covered |= frame->geometry();
+    }
+    EXPECT_GT(covered.width() * covered.height(), visible.width() * visible.height() * 9 / 10);
+    trigger("mnuWindowCascade");
+    QSet<int> tops;
+    for (QMdiSubWindow *frame : frames)
+        tops << frame->y();
+    EXPECT_EQ(tops.size(), 6);
+    EXPECT_EQ(item("mnuWindowCascade")->text(), QStringLiteral("&Cascade"));
+    EXPECT_EQ(item("mnuWindowTile")->text(), QStringLiteral("&Tile"));
+}
+
+TEST(CascadePlacement, StepsDownAndStartsAgainAtTheTopWhenTheNextWouldNotFit)
+{
+    const QList<QRect> places =
+        ChildWindows::cascade({QSize(100, 80), QSize(100, 80), QSize(100, 80), QSize(500, 50)}, QSize(140, 120), 20);
+    EXPECT_EQ(places, (QList<QRect>{QRect(0, 0, 100, 80), QRect(20, 20, 100, 80), QRect(40, 40, 100, 80),
+                                    QRect(0, 0, 140, 50)}));
 }
 
 TEST_F(MainWindow, ClosingSavesTheSettingsAndCompactsTheLogEvenWhenCancelled)

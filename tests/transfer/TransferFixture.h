@@ -1,18 +1,18 @@
 #pragma once
 
+#include "FakeSerialPort.h"
 #include "SimCore.h"
 #include "SimProgramming.h"
 #include "TempAppFolder.h"
-#include "link/ModComm.h"
 #include "core/ProgressSink.h"
+#include "core/WindowlessHost.h"
+#include "link/ModComm.h"
 #include "link/transfer/TransferCommands.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
 #include "platform/Windows1252.h"
-#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "core/WindowlessHost.h"
 
 #include <QFile>
 
@@ -63,7 +63,11 @@ public:
     void File_Menu_Options() override { ++fileMenuOptions; }
     void DisableAllRootMenus() override { menus << QStringLiteral("disable"); }
     void InableAllRootMenus() override { menus << QStringLiteral("enable"); }
-    void SaveOpenForms(const QString &title) override { saveOpenForms << title; }
+    bool SaveOpenForms(const QString &title) override
+    {
+        saveOpenForms << title;
+        return true;
+    }
     void showSwitchBoard() override { ++switchBoard; }
 
     QStringList menus, saveOpenForms;

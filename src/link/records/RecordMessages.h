@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Capacities.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -15,12 +17,12 @@
 namespace RecordMessages {
 
 constexpr int kWeekdays = 7;
-constexpr int kPageGroups = 16;
+constexpr int kPageGroups = Capacities::kPageGroups;
 constexpr int kDipFlags = 13;             // DipSwitch columns 1-13 are flags
 constexpr int kDipColumns = 15;           // ... column 14 the ring pattern, 15 a flag
 constexpr int kDipRingPatternColumn = 13; // 0-based
 constexpr int kEventColumns = 4 + kPageGroups;
-constexpr int kClassServiceGroups = 16;
+constexpr int kClassServiceGroups = Capacities::kClassServiceGroups;
 
 // A decoded value, or the run-time error number that converting the message
 // into the columns would raise (13 type mismatch, 6 overflow...).

@@ -1,12 +1,12 @@
 #include "link/records/RecordReaders.h"
 
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 #include "link/records/ReceiveTables.h"
 #include "link/records/RecordMessages.h"
 #include "link/records/TransferLink.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 using namespace RecordMessages;
 
@@ -142,6 +142,7 @@ void RecordReaders::REadClock(const QString &body)
     if (!records.setValues(0, values))
         return failed(kClock, ErrNo::DatabaseError, body, databaseError(m_tables));
     m_state.ClockBoard = clock->enabled;
+    m_clockReceived = true;
 }
 
 void RecordReaders::readTonePageGroups(const Reader &reader, int table, const QString &body)

@@ -28,6 +28,9 @@ public:
     void ReadBGM(const QString &body);          // M
     void ReadConfig(const QString &body);       // X
 
+    // A clock message was stored, so the state's ClockBoard is the controller's.
+    bool clockReceived() const { return m_clockReceived; }
+
     // How a reader names itself in its failure lines.
     struct Reader {
         QString procedure;
@@ -43,4 +46,5 @@ private:
     AppState &m_state;
     TransferLink &m_link;
     ErrorLog &m_log;
+    bool m_clockReceived = false;
 };

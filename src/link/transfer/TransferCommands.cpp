@@ -2,19 +2,19 @@
 
 #include "config/ConfigRules.h"
 #include "config/ValueCheck.h"
+#include "core/AppContext.h"
+#include "core/BusyRules.h"
+#include "core/Capacities.h"
+#include "core/FileCommands.h"
+#include "core/MainWindowHost.h"
 #include "core/ProgressSink.h"
 #include "link/Revisions.h"
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
-#include "core/AppContext.h"
-#include "core/FileCommands.h"
-#include "core/MainWindowHost.h"
 
 namespace {
 const QString kLogFileName = QStringLiteral("log_file.txt");
-const QString kDialingModem = QStringLiteral("Dialing Modem");
-const QString kSupportedRev = QStringLiteral("2.00");
 const QString kFrmMenu = QStringLiteral("frmMenu");
 constexpr int kPauseSeconds = 1;
 
@@ -56,13 +56,7 @@ void TransferCommands::link(const std::function<void()> &job)
 
 bool TransferCommands::modemDialling() const
 {
-    // A modem is being dialled when, besides the main window, one or two windows
-    // are open and the latest of them is the dialling window.
-    const MainWindowHost *host = m_hooks.host;
-    if (!host)
-        return false;
-    const int count = host->loadedWindowCount();
-    return (count == 2 || count == 3) && host->loadedWindowCaption(count - 1) == kDialingModem;
+    return m_hooks.host && BusyRules::modemDialling(*m_hooks.host);
 }
 
 void TransferCommands::enableMenus()
@@ -97,14 +91,13 @@ void TransferCommands::mnuSend_Click()
 {
     m_succeeded = false;
     m_refused = false;
+    m_lastOutcome = {};
     if (modemDialling())
         return;
     AppState &state = m_context.state;
     if (m_hooks.host) {
         m_hooks.host->DisableAllRootMenus();
-        state.CancelClose = false;
-        m_hooks.host->SaveOpenForms(QStringLiteral("Send Data"));
-        if (state.CancelClose) {
+        if (!m_hooks.host->SaveOpenForms(QStringLiteral("Send Data"))) {
             enableMenus();
             return;
         }
@@ -129,7 +122,7 @@ void TransferCommands::mnuSend_Click()
 
     std::optional<QString> revision;
     link([&] { revision = m_engine.prepare(); });
-    if (revision && *revision < kSupportedRev) {
+    if (revision && *revision < Capacities::kSupportedControllerRev) {
         const auto answer =
             m_context.prompter.ask(SendWarningText(modelName()), title(), Prompter::YesNo, Prompter::Exclamation);
         if (answer != Prompter::AnswerYes) {
@@ -150,6 +143,7 @@ void TransferCommands::Send_Data()
     m_screen.setMainWindowEnabled(false);
     TransferEngine::Outcome outcome;
     link([&] { outcome = m_engine.Send_Data(&m_screen.linkSink()); });
+    m_lastOutcome = outcome;
     m_screen.setMainWindowEnabled(true);
     m_screen.closeProgress();
     setBusy(false);
@@ -179,6 +173,7 @@ void TransferCommands::Send_Data()
 void TransferCommands::mnuRx_Click()
 {
     m_succeeded = false;
+    m_lastOutcome = {};
     m_engine.ClidCount = 0;
     if (modemDialling())
         return;
@@ -194,7 +189,7 @@ void TransferCommands::mnuRx_Click()
     Receive_Data(revision);
     // Data from a controller older than the tool is brought up to date,
     // whatever the outcome of the transfer.
-    if (revision < kSupportedRev && m_hooks.updateData)
+    if (revision < Capacities::kSupportedControllerRev && m_hooks.updateData)
         m_hooks.updateData();
     enableMenus();
     m_screen.closeProgress();
@@ -214,6 +209,12 @@ void TransferCommands::Receive_Data(const QString &revision)
     m_screen.setMainWindowEnabled(false);
     TransferEngine::Outcome outcome;
     link([&] { outcome = m_engine.Receive_Data(revision, &m_screen.linkSink()); });
+    m_lastOutcome = outcome;
+    if (outcome.portOpened) {
+        state.ExpansionBoards = outcome.ExpansionBoards;
+        if (outcome.ClockBoard)
+            state.ClockBoard = *outcome.ClockBoard;
+    }
 
     const QString failure = QStringLiteral("Error receiving data");
     if (!outcome.portOpened) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "link/transfer/TransferEngine.h"
+
 #include <QString>
 
 #include <functional>
 
 class FileCommands;
 class MainWindowHost;
-class TransferEngine;
 class TransferScreen;
 struct AppContext;
 
@@ -34,6 +35,9 @@ public:
     bool succeeded() const { return m_succeeded; }
     // The last Send was refused by the value check: nothing was sent.
     bool refused() const { return m_refused; }
+    // What the link reported for the last command's transfer; empty when it
+    // stopped before the transfer.
+    const TransferEngine::Outcome &lastOutcome() const { return m_lastOutcome; }
 
 private:
     // Runs the value check on the working database; false (after showing the
@@ -54,4 +58,5 @@ private:
     Hooks m_hooks;
     bool m_succeeded = false;
     bool m_refused = false;
+    TransferEngine::Outcome m_lastOutcome;
 };

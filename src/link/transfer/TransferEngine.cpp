@@ -2,18 +2,19 @@
 
 #include "link/transfer/SendOrder.h"
 
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/Capacities.h"
+#include "core/ErrorLog.h"
+#include "core/ProgressSink.h"
 #include "link/ModComm.h"
 #include "link/ModCommTransferLink.h"
-#include "core/ProgressSink.h"
 #include "link/records/ReceiveTables.h"
 #include "link/records/RecordReaders.h"
 #include "link/records/RecordSenders.h"
 #include "platform/Database.h"
 #include "platform/Windows1252.h"
 #include "platform/serial/SerialPort.h"
-#include "core/AppPaths.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");
@@ -45,8 +46,10 @@ std::optional<QString> TransferEngine::prepare(bool modemDialling)
 TransferEngine::Outcome TransferEngine::Send_Data(ProgressSink *progress)
 {
     Outcome outcome;
-    if (!m_comm.Init_Comm(SerialPort::HandshakeNone))
+    if (!m_comm.Init_Comm(SerialPort::HandshakeNone)) {
+        outcome.openFailure = m_comm.openFailure();
         return outcome;
+    }
     outcome.portOpened = true;
 
     m_flags.clear();
@@ -98,8 +101,10 @@ TransferEngine::Outcome TransferEngine::Receive_Data(const QString &revision, Pr
 {
     Outcome outcome;
     ClidCount = 0;
-    if (!m_comm.Init_Comm(SerialPort::HandshakeNone))
+    if (!m_comm.Init_Comm(SerialPort::HandshakeNone)) {
+        outcome.openFailure = m_comm.openFailure();
         return outcome;
+    }
     outcome.portOpened = true;
 
     ReceiveTables tables(m_log);
@@ -108,10 +113,15 @@ TransferEngine::Outcome TransferEngine::Receive_Data(const QString &revision, Pr
     m_comm.files().createReceive();
     m_comm.link().ExceptionsOccurred = false;
     m_flags.clear();
-    const bool checkRev = revision > QStringLiteral("2.00");
+    const bool checkRev = revision > Capacities::kSupportedControllerRev;
 
+    // The readers keep what the configuration message and the clock message
+    // say here, on this thread; the page-group messages after the
+    // configuration use its board count at once. A receive starts with none.
+    AppState received;
+    received.ExpansionBoards = 0;
     ModCommTransferLink link(m_comm);
-    RecordReaders readers(tables, m_state, link, m_log);
+    RecordReaders readers(tables, received, link, m_log);
     m_comm.link().MsgBuffer = "R";
     if (!m_comm.Send_Msg(m_comm.link().MsgBuffer)) {
         m_flags.AbortSession = true;
@@ -131,6 +141,9 @@ TransferEngine::Outcome TransferEngine::Receive_Data(const QString &revision, Pr
     outcome.ExceptionsOccurred = m_comm.link().ExceptionsOccurred;
     outcome.lostDevice = m_comm.link().LostDevice;
     outcome.delivered = outcome.AllDone;
+    outcome.ExpansionBoards = received.ExpansionBoards;
+    if (readers.clockReceived())
+        outcome.ClockBoard = received.ClockBoard;
     return outcome;
 }
 

@@ -36,13 +36,21 @@ public:
         bool delivered = false;
         QStringList refused; // records the controller refused, in order
         QString lostDevice;  // the device went away during the transfer
+        QString openFailure; // why the port could not be opened, when it was not
+        // Receive: what the received configuration says; the caller stores it
+        // in the application state on its own thread. The clock board is only
+        // known when its message came.
+        int ExpansionBoards = 0;
+        std::optional<bool> ClockBoard;
     };
 
     // Sends S and every record in the fixed order. The working database is
     // read for the duration of the transfer.
     Outcome Send_Data(ProgressSink *progress);
     // Sends R and stores every received record in the working database until
-    // the end message A. revision decides the revision-conflict rule.
+    // the end message A. revision decides the revision-conflict rule. The
+    // application state is not written: the boards and the clock board come
+    // back in the outcome.
     Outcome Receive_Data(const QString &revision, ProgressSink *progress);
 
     // Dispatches the validated body of a received message to its reader.
