@@ -3,7 +3,7 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -22,7 +22,11 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>> &commands)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The print command lays out pages, which needs Qt's GUI part; without a
+    // display it uses the offscreen platform. No command opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     // The tool's names, so that without --app-dir both use the same
     // application folder (~/.local/share/linnet-tool/linnet-tool) and settings.
     QCoreApplication::setOrganizationName(QStringLiteral("linnet-tool"));
