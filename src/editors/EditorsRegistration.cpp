@@ -5,6 +5,7 @@
 #include "editors/clocks/ClockWindows.h"
 #include "editors/options/OptionWindows.h"
 #include "editors/pagegroups/PageGroupWindows.h"
+#include "editors/print/PrintWindows.h"
 #include "editors/schedules/ScheduleWindows.h"
 #include "editors/stations/StationWindows.h"
 
@@ -17,4 +18,5 @@ void registerEditorWindows(WindowRegistry &registry)
     registerPageGroupWindows(registry);
     registerClassServiceWindows(registry);
     registerAudioWindows(registry);
+    registerPrintWindows(registry);
 }

@@ -24,4 +24,5 @@ constexpr int Usage = 2;
 constexpr int Setup = 3;          // the application folder could not be prepared
 constexpr int TransferFailed = 4; // the transfer ended without its completion message
 constexpr int Refused = 5;        // the configuration file was refused: invalid, or values the controller cannot take
+constexpr int PrintFailed = 6;    // a report could not be printed
 } // namespace CliExit

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "PrintCliCommand.h"
 #include "RevsCommand.h"
 #include "TransferCliCommands.h"
 
@@ -10,5 +11,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SendCliCommand>());
     commands.push_back(std::make_unique<ReceiveCliCommand>());
     commands.push_back(std::make_unique<DumpCliCommand>());
+    commands.push_back(std::make_unique<PrintCliCommand>());
     return commands;
 }

@@ -3,7 +3,11 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
+#include <string>
 
 #include <cstdio>
 
@@ -18,11 +22,35 @@ QString usage(const std::vector<std::unique_ptr<CliCommand>> &commands)
         text += QStringLiteral("  ") + c->name().leftJustified(10) + c->summary() + QLatin1Char('\n');
     return text;
 }
+
+// The command's name: the first argument that is neither an option nor an
+// option's value; "" when there is none.
+std::string commandName(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) != 0)
+            return argv[i];
+        for (const char *withValue : {"--app-dir", "--device", "--port"})
+            if (std::strcmp(argv[i], withValue) == 0)
+                ++i;
+    }
+    return {};
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The print command lays out pages, which needs Qt's GUI part (on the
+    // offscreen platform without a display); the other commands keep to Qt Core.
+    std::unique_ptr<QCoreApplication> application;
+    if (commandName(argc, argv) == "print") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication &app = *application;
     // The tool's names, so that without --app-dir both use the same
     // application folder (~/.local/share/linnet-tool/linnet-tool) and settings.
     QCoreApplication::setOrganizationName(QStringLiteral("linnet-tool"));

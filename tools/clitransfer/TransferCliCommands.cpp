@@ -1,11 +1,11 @@
 #include "TransferCliCommands.h"
 
 #include "CliSession.h"
+#include "ConfigurationFile.h"
 #include "config/AtomicDatabaseWriter.h"
 #include "config/FileLifecycle.h"
-#include "config/UnsavedMarker.h"
-#include "config/ValidityCheck.h"
 #include "config/ValueCheck.h"
+#include "core/OwnFiles.h"
 #include "core/ProgressSink.h"
 #include "link/records/RecordSenders.h"
 #include "link/records/TransferLink.h"
@@ -14,7 +14,6 @@
 #include "link/transfer/TransferEngine.h"
 #include "link/transfer/TransferScreen.h"
 #include "platform/Database.h"
-#include "core/OwnFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,57 +63,6 @@ public:
     void setExceptionsOccurred() override {}
     QStringList bodies, problems;
 };
-
-// Opens a configuration file as the tool's File > Open does, without windows:
-// the file becomes the working database and goes through the same open steps
-// (page groups of the absent boards cleared, newer-file warning, validity
-// test). A file of an older format is converted as Open converts it, but only
-// into the working database: the command line never rewrites the user's file.
-// False, with the reason printed, when the file is refused.
-bool openConfiguration(CliSession &session, const QString &argument)
-{
-    AppContext &context = session.context();
-    const QString file = QFileInfo(argument).absoluteFilePath();
-    if (!QFileInfo(file).isFile()) {
-        session.err() << file << " does not exist." << Qt::endl;
-        return false;
-    }
-    const QString working = context.paths.TempDbPath();
-    FileLifecycle lifecycle(context);
-    if (lifecycle.OldAccess(file)) {
-        if (!lifecycle.ConvertToWorkingDatabase(file))
-            return false;
-        session.err() << file << " is of an older format: it was converted for this run and left unchanged."
-                      << Qt::endl;
-    } else if (!context.files.fcnCopyFile(file, working)) {
-        session.err() << "cannot copy " << file << " to " << working << Qt::endl;
-        return false;
-    }
-    QFile::setPermissions(working, QFile::permissions(working) | QFile::WriteOwner);
-    if (!lifecycle.ApplyOpenSteps()) {
-        Database db(working, Database::Mode::ReadOnly);
-        session.err() << file << " is not a valid configuration file: " << ValidityCheck::check(db).problems.join(u"; ")
-                      << Qt::endl;
-        return false;
-    }
-    context.state.CurrentFileName = file;
-    return true;
-}
-
-// Send and receive overwrite the working copy. While it holds changes the
-// tool has not saved (it was killed, or is running with them), they are left
-// for the tool to recover: true, with the message, when that is the case.
-bool workingCopyHoldsUnsavedWork(CliSession &session)
-{
-    const AppPaths &paths = session.context().paths;
-    if (!UnsavedMarker(paths.UnsavedMarkerPath()).exists())
-        return false;
-    session.err() << "The working copy " << paths.TempDbPath()
-                  << " holds changes the Programming Tool has not saved. Start the tool to recover or discard them, "
-                     "then try again."
-                  << Qt::endl;
-    return true;
-}
 
 int transfer(CliSession &session, bool send)
 {
