@@ -33,17 +33,23 @@ TEST_P(StartTimeNormalise, CompletesTypedEntry)
     EXPECT_EQ(result.text, QString::fromUtf8(GetParam().text));
     EXPECT_EQ(result.valid, GetParam().valid);
 }
-INSTANTIATE_TEST_SUITE_P(Entries, StartTimeNormalise,
-                         ::testing::Values(NormaliseCase{"930", "09:30", true}, NormaliseCase{"12345", "23:45", true},
-                                           NormaliseCase{"9:5", "09:05", true}, NormaliseCase{"", "00:00", true},
-                                           NormaliseCase{":", "00:00", true}, NormaliseCase{"123:45", "23:45", true},
-                                           NormaliseCase{"0", "00:00", true}, NormaliseCase{"2359", "23:59", true},
-                                           NormaliseCase{"1:2:3", "1:2:3", false},
-                                           NormaliseCase{"24:00", "24:00", false},
-                                           NormaliseCase{"2400", "24:00", false}, NormaliseCase{"99", "00:99", false},
-                                           NormaliseCase{"12:60", "12:60", false}, NormaliseCase{"1a30", "1a30", false},
-                                           NormaliseCase{"ab:cd", "ab:cd", false},
-                                           NormaliseCase{" 9:30", " 9:30", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, StartTimeNormalise,
+    ::testing::Values(NormaliseCase{"930", "09:30", true}, NormaliseCase{"12345", "23:45", true},
+                      NormaliseCase{"9:5", "09:05", true}, NormaliseCase{"", "00:00", true},
+                      NormaliseCase{":", "00:00", true}, NormaliseCase{"123:45", "23:45", true},
+                      NormaliseCase{"0", "00:00", true}, NormaliseCase{"2359", "23:59", true},
+                      NormaliseCase{"1:2:3", "1:2:3", false}, NormaliseCase{"24:00", "24:00", false},
+                      NormaliseCase{"2400", "24:00", false}, NormaliseCase{"99", "00:99", false},
+                      NormaliseCase{"12:60", "12:60", false}, NormaliseCase{"1a30", "1a30", false},
+                      NormaliseCase{"ab:cd", "ab:cd", false}, NormaliseCase{" 9:30", " 9:30", false}),
+    [](const auto &info) {
+        // "9:5" -> "Typed9Colon5": every typed character shows in the name.
+        std::string name = "Typed";
+        for (const char *c = info.param.typed; *c; ++c)
+            name += *c == ':' ? std::string("Colon") : *c == ' ' ? std::string("Space") : std::string(1, *c);
+        return *info.param.typed ? name : name + "Nothing";
+    });
 
 TEST(StartTimeParse, AcceptsOneOrTwoDigitsInRangeOnly)
 {
