@@ -2,8 +2,8 @@
 
 #include "core/AppContext.h"
 #include "core/MainWindowHost.h"
-#include "editors/common/DropDownCombo.h"
 #include "platform/Database.h"
+#include "ui/DropDownCombo.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

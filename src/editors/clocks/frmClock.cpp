@@ -3,10 +3,10 @@
 #include "core/AppContext.h"
 #include "core/MainWindowHost.h"
 #include "editors/clocks/ClockCatalogue.h"
-#include "editors/clocks/DropDownComboBox.h"
 #include "editors/options/BoundRow.h"
-#include "editors/options/SubWindowRestore.h"
 #include "platform/Database.h"
+#include "ui/DropDownCombo.h"
+#include "ui/SubWindowActivation.h"
 #include "ui/WindowUtil.h"
 
 #include <QButtonGroup>
@@ -53,10 +53,10 @@ template <std::size_t N> bool selectOption(const std::array<QRadioButton *, N> &
     return text.isEmpty();
 }
 
-QWidget *clockPage(const QString &listName, DropDownComboBox *&list, const QString &labelName, QLabel *&correction)
+QWidget *clockPage(const QString &listName, DropDownCombo *&list, const QString &labelName, QLabel *&correction)
 {
     auto *page = new QWidget;
-    list = new DropDownComboBox(page);
+    list = new DropDownCombo(page);
     list->setObjectName(listName);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMinimumContentsLength(18);
@@ -120,8 +120,8 @@ frmClock::frmClock(AppContext &context, QWidget *parent) : QWidget(parent), m_co
 
     connect(m_cbClockA, &QComboBox::currentIndexChanged, this, [this](int index) { cbClock_Click(ClockA, index); });
     connect(m_cbClockB, &QComboBox::currentIndexChanged, this, [this](int index) { cbClock_Click(ClockB, index); });
-    connect(m_cbClockA, &DropDownComboBox::dropDown, this, &frmClock::markChanged);
-    connect(m_cbClockB, &DropDownComboBox::dropDown, this, &frmClock::markChanged);
+    connect(m_cbClockA, &DropDownCombo::droppedDown, this, &frmClock::markChanged);
+    connect(m_cbClockB, &DropDownCombo::droppedDown, this, &frmClock::markChanged);
 
     // The row's columns; never shown.
     const QStringList fieldNames{u"txtclockA"_s, u"txtClockB"_s, u"txtDirection"_s, u"txtBCD_Type"_s};
@@ -190,7 +190,7 @@ void frmClock::LoadClockBListBox()
     loadClockList(m_cbClockB, u"LoadClockBListBox"_s);
 }
 
-void frmClock::loadClockList(DropDownComboBox *list, const QString &procedure)
+void frmClock::loadClockList(DropDownCombo *list, const QString &procedure)
 {
     list->clear();
     if (!m_catalogue->load())
@@ -251,7 +251,7 @@ void frmClock::txtBCD_Type_Change()
 
 void frmClock::txtClock_Change(Field field)
 {
-    DropDownComboBox *list = field == ClockA ? m_cbClockA : m_cbClockB;
+    DropDownCombo *list = field == ClockA ? m_cbClockA : m_cbClockB;
     const QString text = m_field[field]->text();
     bool outOfRange = false;
     const int index = ClockCatalogue::entryIndex(text.toInt(), list->count(), &outOfRange);
@@ -270,7 +270,7 @@ void frmClock::cbClock_Click(Field field, int index)
 {
     if (index < 0)
         return;
-    DropDownComboBox *list = field == ClockA ? m_cbClockA : m_cbClockB;
+    DropDownCombo *list = field == ClockA ? m_cbClockA : m_cbClockB;
     if (field == ClockA)
         GetClockAVars(list->itemText(index));
     else

@@ -10,7 +10,7 @@
 class BoundRow;
 class ClockCatalogue;
 class Database;
-class DropDownComboBox;
+class DropDownCombo;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,7 +46,7 @@ private:
     void Form_Load();
     void LoadClockAListBox();
     void LoadClockBListBox();
-    void loadClockList(DropDownComboBox *list, const QString &procedure);
+    void loadClockList(DropDownCombo *list, const QString &procedure);
     void showRow();
     void GetClockAVars(const QString &name);
     void GetClockBVars(const QString &name);
@@ -70,8 +70,8 @@ private:
     QGroupBox *m_fraBCDType = nullptr;
     std::array<QRadioButton *, 2> m_optDirection{};
     std::array<QRadioButton *, 4> m_optBCDType{};
-    DropDownComboBox *m_cbClockA = nullptr;
-    DropDownComboBox *m_cbClockB = nullptr;
+    DropDownCombo *m_cbClockA = nullptr;
+    DropDownCombo *m_cbClockB = nullptr;
     QLabel *m_lblCorrection = nullptr;
     QLabel *m_lblCorrectionB = nullptr;
     QPushButton *m_cmdOk = nullptr;

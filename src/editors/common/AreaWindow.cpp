@@ -1,5 +1,7 @@
 #include "editors/common/AreaWindow.h"
 
+#include "ui/SubWindowActivation.h"
+
 #include "core/AppContext.h"
 
 #include <QEvent>
@@ -45,20 +47,6 @@ void AreaWindow::Form_GotFocus()
 bool AreaWindow::event(QEvent *e)
 {
     if (e->type() == QEvent::ParentChange)
-        followSubWindow();
+        followSubWindow(this, [this] { Form_GotFocus(); });
     return QWidget::event(e);
-}
-
-void AreaWindow::followSubWindow()
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!sub || sub == m_followed)
-        return;
-    if (m_followed)
-        disconnect(m_followed, nullptr, this, nullptr);
-    m_followed = sub;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
-        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
-            Form_GotFocus();
-    });
 }

@@ -34,7 +34,4 @@ protected:
     AppContext &m_context;
 
 private:
-    void followSubWindow();
-
-    QPointer<QMdiSubWindow> m_followed;
 };

@@ -3,9 +3,9 @@
 #include "core/AppContext.h"
 #include "core/MainWindowHost.h"
 #include "editors/options/BoundRow.h"
-#include "editors/options/SubWindowRestore.h"
 #include "editors/options/frmDipSw.h"
 #include "platform/Database.h"
+#include "ui/SubWindowActivation.h"
 #include "ui/WindowUtil.h"
 
 #include <QButtonGroup>

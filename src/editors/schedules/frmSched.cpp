@@ -5,6 +5,7 @@
 #include "editors/schedules/ScheduleEvents.h"
 #include "editors/schedules/frmEvent.h"
 #include "platform/Database.h"
+#include "ui/SubWindowActivation.h"
 #include "ui/WindowUtil.h"
 
 #include <QCheckBox>
@@ -365,28 +366,17 @@ QMdiSubWindow *frmSched::subWindow() const
     return qobject_cast<QMdiSubWindow *>(parentWidget());
 }
 
-void frmSched::followSubWindow()
+// Inside the workspace the frame says when this window is the active child.
+void frmSched::followWorkspaceFrame()
 {
-    QMdiSubWindow *sub = subWindow();
-    if (!sub || sub == m_followed)
-        return;
-    if (m_followed)
-        disconnect(m_followed, nullptr, this, nullptr);
-    m_followed = sub;
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
-        const bool was = before.testFlag(Qt::WindowActive);
-        const bool is = now.testFlag(Qt::WindowActive);
-        if (is && !was)
-            Form_Activate();
-        else if (was && !is)
-            Form_Deactivate();
-    });
+    followSubWindow(
+        this, [this] { Form_Activate(); }, [this] { Form_Deactivate(); });
 }
 
 bool frmSched::event(QEvent *e)
 {
     if (e->type() == QEvent::ParentChange)
-        followSubWindow();
+        followWorkspaceFrame();
     return QWidget::event(e);
 }
 
@@ -408,7 +398,7 @@ void frmSched::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
     if (!m_loaded)
         Form_Load();
-    followSubWindow();
+    followWorkspaceFrame();
     Form_Activate();
 }
 

@@ -78,7 +78,7 @@ private:
     void openEditor(bool addMode);
     void enableAdd();
     void saveDaysOfOtherWindows();
-    void followSubWindow();
+    void followWorkspaceFrame();
     QMdiSubWindow *subWindow() const;
     void logError(const QString &procedure, const QString &description);
 
@@ -94,7 +94,6 @@ private:
     QPushButton *m_cmdClose = nullptr;
 
     QPointer<frmEvent> m_editor;
-    QPointer<QMdiSubWindow> m_followed;
     bool m_DaysChanged = false;
     bool m_LoadingDays = false;
     bool m_loaded = false; // false after closing: showing again reloads

@@ -7,6 +7,7 @@
 #include "editors/stations/frmAuto.h"
 #include "editors/stations/frmStation.h"
 #include "platform/Database.h"
+#include "ui/SubWindowActivation.h"
 #include "ui/WindowUtil.h"
 
 #include <QCloseEvent>
@@ -397,25 +398,9 @@ QMdiSubWindow *frmClid::subWindow() const
     return qobject_cast<QMdiSubWindow *>(parentWidget());
 }
 
-void frmClid::followSubWindow()
-{
-    QMdiSubWindow *sub = subWindow();
-    if (!sub || sub == m_followed)
-        return;
-    if (m_followed)
-        disconnect(m_followed, nullptr, this, nullptr);
-    m_followed = sub;
-    // A maximised window is shown at its own size again when it becomes the
-    // active child.
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [sub](Qt::WindowStates before, Qt::WindowStates now) {
-        if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive) && sub->isMaximized())
-            sub->showNormal();
-    });
-}
-
 bool frmClid::event(QEvent *e)
 {
     if (e->type() == QEvent::ParentChange)
-        followSubWindow();
+        restoreNormalWhenActivated(this);
     return QWidget::event(e);
 }

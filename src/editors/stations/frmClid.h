@@ -84,7 +84,6 @@ private:
     void Form_Load();
     void Form_Unload();
     void closeWindow();
-    void followSubWindow();
     QMdiSubWindow *subWindow() const;
     void logError(const QString &procedure, const QString &description);
 
@@ -103,5 +102,4 @@ private:
     bool m_OkPressed = false;
     bool m_Loaded = false;
     bool m_unloaded = false;
-    QPointer<QMdiSubWindow> m_followed;
 };

@@ -1,4 +1,4 @@
-#include "editors/common/DropDownCombo.h"
+#include "ui/DropDownCombo.h"
 
 void DropDownCombo::showPopup()
 {
