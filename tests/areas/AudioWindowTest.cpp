@@ -9,11 +9,7 @@ using namespace Qt::StringLiterals;
 
 class AudioWindow : public AreaWindowFixture {
 protected:
-    frmBgm *openWindow(int expansionBoards)
-    {
-        ctx().state.ExpansionBoards = expansionBoards;
-        return open<frmBgm>(u"frmBgm"_s);
-    }
+    frmBgm *openWindow(int expansionBoards) { return openWithBoards<frmBgm>(u"frmBgm"_s, expansionBoards); }
     // Clicks a box as the user does: on its tab.
     static void clickBox(frmBgm *w, int tab, int k)
     {

@@ -9,11 +9,7 @@ using namespace Qt::StringLiterals;
 
 class PageGroupWindow : public AreaWindowFixture {
 protected:
-    frmPage *openPage(int expansionBoards)
-    {
-        ctx().state.ExpansionBoards = expansionBoards;
-        return open<frmPage>(u"frmPage"_s);
-    }
+    frmPage *openPage(int expansionBoards) { return openWithBoards<frmPage>(u"frmPage"_s, expansionBoards); }
     // The boxes of tab g (dial code 50 + g) are chkPageGroup(16 g + k).
     static QList<int> checkedOnTab(frmPage *w, int g) { return checkedBoxes(w, u"chkPageGroup"_s, 16 * g); }
     static void selectTab(frmPage *w, int g) { control<QTabWidget>(w, u"tabPageGroup"_s)->setCurrentIndex(g); }
