@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 
 // The area windows on a working database, with helpers that read and set the
@@ -22,6 +23,16 @@ protected:
     {
         ctx().state.ExpansionBoards = expansionBoards;
         return open<T>(name);
+    }
+
+    // Leaves a window without keeping its changes: Escape from the focused
+    // control, or the Cancel button.
+    static void cancel(QWidget *window, bool escape)
+    {
+        if (escape)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            click(window, QStringLiteral("cmdCancel"));
     }
 
     static QCheckBox *box(QWidget *window, const QString &prefix, int index)

@@ -83,10 +83,7 @@ TEST_F(AudioWindow, CancelEscapeAndAnUntouchedOkLeaveTheTablesAndTheFileState)
         clickBox(w, 2, 15);
         clickBox(w, 0, 0);
         ASSERT_TRUE(w->UncommittedChanges());
-        if (escape)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            click(w, u"cmdCancel"_s);
+        cancel(w, escape);
         EXPECT_FALSE(w->isVisible()) << escape;
     }
     for (const QString &table : kTables)

@@ -107,10 +107,7 @@ TEST_F(PageGroupWindow, CancelAndEscapeWriteNothing)
         click(w, u"cmdInclude1"_s);
         click(w, u"chkPageGroup19"_s);
         ASSERT_TRUE(w->UncommittedChanges());
-        if (escape)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            click(w, u"cmdCancel"_s);
+        cancel(w, escape);
         EXPECT_FALSE(w->isVisible()) << escape;
         EXPECT_FALSE(w->UncommittedChanges());
     }

@@ -38,6 +38,16 @@ protected:
                           pushButton ? QPoint() : QPoint(std::min(8, b->width() / 2), b->height() / 2));
     }
 
+    // Leaves a window without keeping its changes: Escape from one of its
+    // controls, or closing the window.
+    static void escapeOrClose(QWidget *window, bool escape, const QString &from)
+    {
+        if (escape)
+            QTest::keyClick(control(window, from), Qt::Key_Escape);
+        else
+            window->close();
+    }
+
     static bool checked(QWidget *window, const QString &name)
     {
         auto *b = control<QAbstractButton>(window, name);
