@@ -19,7 +19,7 @@
 // the station window opened through the window registry as the main window
 // does, and helpers that act on its modal dialogs while they are shown.
 class StationWindowFixture : public WindowFixture {
-protected:
+public: // the dialog handlers outside the tests use the helpers too
     void SetUp() override
     {
         WindowFixture::SetUp();

@@ -19,7 +19,7 @@
 // A temporary application folder with a working database copied from DEFAULT,
 // a recording main window, and the editor windows opened through the window
 // registry as the main window opens them.
-class WindowFixture : public ::testing::Test, protected WindowControls {
+class WindowFixture : public ::testing::Test, public WindowControls {
 protected:
     void SetUp() override
     {
