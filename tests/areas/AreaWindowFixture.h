@@ -1,76 +1,38 @@
 #pragma once
 
-#include "../editors/FakeHost.h"
-#include "TempAppFolder.h"
+#include "WindowFixture.h"
 
-#include "editors/EditorsRegistration.h"
-#include "platform/Database.h"
-#include "ui/WindowRegistry.h"
-
-#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-// A working database copied from DEFAULT, the area windows opened through the
-// window registry as the main window opens them, and helpers that read the
-// tables and drive the windows through their named controls.
-class AreaWindowFixture : public ::testing::Test {
+// The area windows on a working database, with helpers that read and set the
+// page-group flags of their tables and watch or refuse the windows' writes.
+class AreaWindowFixture : public WindowFixture {
 protected:
     void SetUp() override
     {
-        const AppPaths &paths = ctx().paths;
-        QFile::remove(paths.TempDbPath());
-        ASSERT_TRUE(QFile::copy(paths.DefaultDbPath(), paths.TempDbPath()));
-        QFile::setPermissions(paths.TempDbPath(), QFile::permissions(paths.TempDbPath()) | QFile::WriteOwner);
-        db = std::make_unique<Database>(paths.TempDbPath());
-        ASSERT_TRUE(db->isOpen());
+        WindowFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(db->exec(QStringLiteral("CREATE TABLE TestWrites (tbl TEXT)")));
-        ctx().host = &host;
         ctx().state.variant.ProductTitle = QStringLiteral("Linnet");
-        registerEditorWindows(registry);
     }
 
-    void TearDown() override
+    // Opens a window by its registered name with that many expansion boards fitted.
+    template <typename T> T *openWithBoards(const QString &name, int expansionBoards)
     {
-        windows.clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ctx().state.ExpansionBoards = expansionBoards;
+        return open<T>(name);
     }
 
-    AppContext &ctx() { return folder.context(); }
-    ScriptedPrompter &prompter() { return folder.prompter(); }
-
-    // Opens a window by its registered name, top-level, shown and active.
-    template <typename T> T *open(const QString &name)
+    // Leaves a window without keeping its changes: Escape from the focused
+    // control, or the Cancel button.
+    static void cancel(QWidget *window, bool escape)
     {
-        QWidget *w = registry.create(name, ctx(), nullptr);
-        windows.emplace_back(w);
-        auto *window = qobject_cast<T *>(w);
-        EXPECT_NE(window, nullptr) << name.toStdString();
-        if (window) {
-            window->show();
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-        }
-        return window;
-    }
-
-    template <typename T = QWidget> static T *control(QWidget *window, const QString &name)
-    {
-        T *c = window->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-
-    static void click(QWidget *window, const QString &name)
-    {
-        if (auto *b = control<QAbstractButton>(window, name))
-            QTest::mouseClick(b, Qt::LeftButton);
+        if (escape)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            click(window, QStringLiteral("cmdCancel"));
     }
 
     static QCheckBox *box(QWidget *window, const QString &prefix, int index)
@@ -143,16 +105,4 @@ protected:
                                  .arg(table, when)))
             << db->lastError().toStdString();
     }
-
-    int loggedErrors()
-    {
-        Database errors(ctx().paths.ErrorsDbPath());
-        return errors.scalar(QStringLiteral("SELECT count(*) FROM Error")).value_or(-1).toInt();
-    }
-
-    TempAppFolder folder;
-    FakeHost host;
-    WindowRegistry registry;
-    std::unique_ptr<Database> db;
-    std::vector<std::unique_ptr<QWidget>> windows;
 };

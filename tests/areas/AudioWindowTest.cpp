@@ -9,11 +9,7 @@ using namespace Qt::StringLiterals;
 
 class AudioWindow : public AreaWindowFixture {
 protected:
-    frmBgm *openWindow(int expansionBoards)
-    {
-        ctx().state.ExpansionBoards = expansionBoards;
-        return open<frmBgm>(u"frmBgm"_s);
-    }
+    frmBgm *openWindow(int expansionBoards) { return openWithBoards<frmBgm>(u"frmBgm"_s, expansionBoards); }
     // Clicks a box as the user does: on its tab.
     static void clickBox(frmBgm *w, int tab, int k)
     {
@@ -87,10 +83,7 @@ TEST_F(AudioWindow, CancelEscapeAndAnUntouchedOkLeaveTheTablesAndTheFileState)
         clickBox(w, 2, 15);
         clickBox(w, 0, 0);
         ASSERT_TRUE(w->UncommittedChanges());
-        if (escape)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            click(w, u"cmdCancel"_s);
+        cancel(w, escape);
         EXPECT_FALSE(w->isVisible()) << escape;
     }
     for (const QString &table : kTables)

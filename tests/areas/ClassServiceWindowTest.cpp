@@ -15,8 +15,7 @@ class ClassServiceWindow : public AreaWindowFixture {
 protected:
     frmClassService *openWindow(int expansionBoards)
     {
-        ctx().state.ExpansionBoards = expansionBoards;
-        return open<frmClassService>(u"frmClassService"_s);
+        return openWithBoards<frmClassService>(u"frmClassService"_s, expansionBoards);
     }
     static QComboBox *combo(QWidget *w, int group)
     {

@@ -9,11 +9,7 @@ using namespace Qt::StringLiterals;
 
 class PageGroupWindow : public AreaWindowFixture {
 protected:
-    frmPage *openPage(int expansionBoards)
-    {
-        ctx().state.ExpansionBoards = expansionBoards;
-        return open<frmPage>(u"frmPage"_s);
-    }
+    frmPage *openPage(int expansionBoards) { return openWithBoards<frmPage>(u"frmPage"_s, expansionBoards); }
     // The boxes of tab g (dial code 50 + g) are chkPageGroup(16 g + k).
     static QList<int> checkedOnTab(frmPage *w, int g) { return checkedBoxes(w, u"chkPageGroup"_s, 16 * g); }
     static void selectTab(frmPage *w, int g) { control<QTabWidget>(w, u"tabPageGroup"_s)->setCurrentIndex(g); }
@@ -111,10 +107,7 @@ TEST_F(PageGroupWindow, CancelAndEscapeWriteNothing)
         click(w, u"cmdInclude1"_s);
         click(w, u"chkPageGroup19"_s);
         ASSERT_TRUE(w->UncommittedChanges());
-        if (escape)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            click(w, u"cmdCancel"_s);
+        cancel(w, escape);
         EXPECT_FALSE(w->isVisible()) << escape;
         EXPECT_FALSE(w->UncommittedChanges());
     }

@@ -1,41 +1,26 @@
 // Writes pictures of a schedule window and the event editor, for looking at
 // the layouts without a display: sched_screens OUTPUT_DIR (run with
 // QT_QPA_PLATFORM=offscreen).
-#include "core/AppContext.h"
+#include "Screenshots.h"
+
 #include "editors/schedules/frmEvent.h"
 #include "editors/schedules/frmSched.h"
 #include "platform/Database.h"
-#include "platform/Registry.h"
-#include "platform/ScriptedPrompter.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: sched_screens OUTPUT_DIR\n");
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir dir;
-    const AppPaths paths(dir.path(), QStringLiteral(LINNET_TEMPLATE_DIR));
-    if (!paths.seedFromTemplates() || !QFile::copy(paths.DefaultDbPath(), paths.TempDbPath()))
-        return 1;
-    QFile::setPermissions(paths.TempDbPath(), QFile::permissions(paths.TempDbPath()) | QFile::WriteOwner);
-    ScriptedPrompter prompter;
-    FixedRegistry registry(u"6.0"_s);
-    AppContext ctx(paths, prompter, registry);
+    Screenshots run(argc, argv, "sched_screens OUTPUT_DIR");
+    if (run.status() != 0)
+        return run.status();
+    AppContext &ctx = run.ctx;
     ctx.state.ExpansionBoards = 1;
     {
-        Database db(paths.TempDbPath());
+        Database db(run.paths.TempDbPath());
         const struct {
             const char *time;
             int tone, duration;
@@ -58,17 +43,14 @@ int main(int argc, char **argv)
 
     frmSched sched(ctx, 1);
     sched.show();
-    app.processEvents();
-    sched.grab().save(out + u"/sched.png"_s);
+    run.save(sched, u"sched.png"_s);
 
     sched.findChild<QPushButton *>(u"cmdEvent1"_s)->click();
     app.processEvents();
     if (frmEvent *editor = sched.editor()) {
-        app.processEvents();
-        editor->grab().save(out + u"/event_edit.png"_s);
+        run.save(*editor, u"event_edit.png"_s);
         editor->cmdCancel_Click();
-        app.processEvents();
-        editor->grab().save(out + u"/event_view.png"_s);
+        run.save(*editor, u"event_view.png"_s);
     }
     return 0;
 }

@@ -1,53 +1,20 @@
 #pragma once
 
-#include "FakeHost.h"
-#include "TempAppFolder.h"
+#include "WindowFixture.h"
 
-#include "editors/EditorsRegistration.h"
 #include "editors/schedules/StartTime.h"
 #include "editors/schedules/frmEvent.h"
 #include "editors/schedules/frmSched.h"
-#include "platform/Database.h"
-#include "ui/WindowRegistry.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-// A working database copied from DEFAULT, the schedule windows opened through
-// the window registry as the main window does, and helpers that drive the
-// windows through their named controls.
-class ScheduleWindowFixture : public ::testing::Test {
+// The schedule windows on a working database, with helpers that store and
+// read events and drive the schedule window and the event editor.
+class ScheduleWindowFixture : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        const AppPaths &paths = ctx().paths;
-        QFile::remove(paths.TempDbPath());
-        ASSERT_TRUE(QFile::copy(paths.DefaultDbPath(), paths.TempDbPath()));
-        QFile::setPermissions(paths.TempDbPath(), QFile::permissions(paths.TempDbPath()) | QFile::WriteOwner);
-        db = std::make_unique<Database>(paths.TempDbPath());
-        ASSERT_TRUE(db->isOpen());
-        ctx().host = &host;
-        registerEditorWindows(registry);
-    }
-
-    void TearDown() override
-    {
-        windows.clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    AppContext &ctx() { return folder.context(); }
-    ScriptedPrompter &prompter() { return folder.prompter(); }
-
     // Stores an event directly and counts it in TotalEvents, as opening a file does.
     void addEvent(int schedule, const QString &time, int tone = 1, int duration = 10, QList<int> groups = {1})
     {
@@ -86,41 +53,14 @@ protected:
         return days;
     }
 
-    int loggedErrors()
-    {
-        Database errors(ctx().paths.ErrorsDbPath());
-        return errors.scalar(QStringLiteral("SELECT count(*) FROM Error")).value_or(-1).toInt();
-    }
-
     // Opens a schedule window through the registry, top-level, shown.
     frmSched *openSchedule(int schedule)
     {
         ctx().state.CurrentSchedule = schedule;
-        QWidget *w = registry.create(QStringLiteral("frmSched"), ctx(), nullptr, schedule);
-        auto *sched = qobject_cast<frmSched *>(w);
-        windows.emplace_back(w);
+        auto *sched = qobject_cast<frmSched *>(create(QStringLiteral("frmSched"), schedule));
         if (sched)
             sched->show();
         return sched;
-    }
-
-    template <typename T = QWidget> static T *control(QWidget *window, const QString &name)
-    {
-        T *c = window->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-
-    static void click(QWidget *window, const QString &name)
-    {
-        if (auto *b = control<QAbstractButton>(window, name))
-            QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-    static bool enabled(QWidget *window, const QString &name)
-    {
-        auto *c = control(window, name);
-        return c && c->isEnabled();
     }
 
     // Presses Add or Edit in the schedule window and returns the editor it opened.
@@ -138,24 +78,11 @@ protected:
     static QLineEdit *startTime(frmEvent *e) { return control<QLineEdit>(e, QStringLiteral("txtStartTime")); }
     static QLineEdit *duration(frmEvent *e) { return control<QLineEdit>(e, QStringLiteral("txtDuration")); }
 
-    // Key presses carrying any characters, not only those QTest can name.
-    static void sendText(QWidget *w, const QString &text)
-    {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &release);
-        }
-    }
-
     // Types into a box as the user does (replacing its text) and leaves it with Tab.
     static void typeInto(QLineEdit *box, const QString &text)
     {
         box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        sendText(box, text);
+        replaceText(box, text);
         QTest::keyClick(box, Qt::Key_Tab);
     }
 
@@ -173,10 +100,4 @@ protected:
         for (int g : groups)
             click(e, QStringLiteral("chkPageGroup%1").arg(g - 1));
     }
-
-    TempAppFolder folder;
-    FakeHost host;
-    WindowRegistry registry;
-    std::unique_ptr<Database> db;
-    std::vector<std::unique_ptr<QWidget>> windows;
 };

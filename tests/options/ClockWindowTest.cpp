@@ -121,10 +121,7 @@ TEST_F(ClockWindow, EscapeAndTheFrameCancelAndShowTheStoredRowAgain)
         ASSERT_TRUE(w);
         click(w, u"optDirection1"_s);
         list(w, u"cbClockA"_s)->setCurrentIndex(2);
-        if (escape)
-            QTest::keyClick(control(w, u"optDirection1"_s), Qt::Key_Escape);
-        else
-            w->close();
+        escapeOrClose(w, escape, u"optDirection1"_s);
         EXPECT_FALSE(w->isVisible());
         EXPECT_EQ(clockDef(u"Direction"_s).toInt(), 0);
         EXPECT_EQ(clockDef(u"ClockA"_s).toInt(), 1);

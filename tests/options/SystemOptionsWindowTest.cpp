@@ -95,10 +95,7 @@ TEST_F(SystemOptionsWindow, ClosingTheFrameOrPressingEscapeWritesNothing)
         ASSERT_TRUE(w);
         click(w, u"chkLowStation3"_s);
         click(w, u"optRingPattern2"_s);
-        if (escape)
-            QTest::keyClick(control(w, u"optRingPattern2"_s), Qt::Key_Escape);
-        else
-            w->close();
+        escapeOrClose(w, escape, u"optRingPattern2"_s);
         EXPECT_FALSE(w->isVisible()) << "escape " << escape;
         EXPECT_EQ(dip(u"LowStn24"_s).toInt(), 0);
         EXPECT_EQ(dip(u"RingPattern"_s).toInt(), 0);

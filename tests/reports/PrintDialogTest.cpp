@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 #include "ReportFixture.h"
+#include "WindowControls.h"
 
 #include "editors/EditorsRegistration.h"
 #include "editors/print/frmPrint.h"
@@ -17,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 // The Print dialog opened through the window registry as the main window opens
 // it, printing to PDF files through LINNET_PRINT_TO_PDF.
-class PrintDialogTest : public ReportFixture {
+class PrintDialogTest : public ReportFixture, protected WindowControls {
 protected:
     void SetUp() override
     {
@@ -34,17 +35,6 @@ protected:
         return std::unique_ptr<frmPrint>(w);
     }
 
-    template <typename T = QWidget> static T *control(QWidget *window, const QString &name)
-    {
-        T *c = window->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    static void click(QWidget *window, const QString &name)
-    {
-        if (auto *b = control<QAbstractButton>(window, name))
-            QTest::mouseClick(b, Qt::LeftButton);
-    }
     static QList<bool> checked(frmPrint &dialog)
     {
         QList<bool> result;

@@ -2,16 +2,14 @@
 // (96 stations, 256 events) to PDF files, for looking at their pages:
 //   report_pdfs OUTPUT_DIR   → OUTPUT_DIR/default/*.pdf, OUTPUT_DIR/largest/*.pdf
 #include "LargestConfiguration.h"
-#include "core/AppPaths.h"
+#include "PictureFolder.h"
 #include "platform/Database.h"
 #include "reports/ReportList.h"
 #include "reports/ReportPrinting.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -36,17 +34,13 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: report_pdfs OUTPUT_DIR\n");
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir dir;
-    const AppPaths paths(dir.path(), QStringLiteral(LINNET_TEMPLATE_DIR));
+    PictureFolder run(argc, argv, "report_pdfs OUTPUT_DIR");
+    if (run.status() != 0)
+        return run.status();
+    const AppPaths &paths = run.paths;
+    const QString &out = run.out;
     const QString working = paths.TempDbPath();
-    if (!paths.seedFromTemplates() || !QFile::copy(paths.DefaultDbPath(), working) ||
-        !QFile::setPermissions(working, QFile::permissions(working) | QFile::WriteOwner) ||
-        !QFile::copy(paths.file(QStringLiteral("Dphonelst")), paths.file(QStringLiteral("phonelst"))))
+    if (!QFile::copy(paths.file(QStringLiteral("Dphonelst")), paths.file(QStringLiteral("phonelst"))))
         return 1;
     bool ok = writeAll(paths, QDir(out).filePath(QStringLiteral("default")), QStringLiteral("Untitled"));
     {

@@ -1,24 +1,16 @@
 #pragma once
 
-#include "../editors/FakeHost.h"
-#include "TempAppFolder.h"
+#include "WindowFixture.h"
 
-#include "editors/EditorsRegistration.h"
 #include "editors/stations/frmAuto.h"
 #include "editors/stations/frmClid.h"
 #include "editors/stations/frmConflict.h"
 #include "editors/stations/frmStation.h"
-#include "platform/Database.h"
-#include "ui/WindowRegistry.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -26,29 +18,13 @@
 // A working database copied from DEFAULT with station values set directly,
 // the station window opened through the window registry as the main window
 // does, and helpers that act on its modal dialogs while they are shown.
-class StationWindowFixture : public ::testing::Test {
-public:
+class StationWindowFixture : public WindowFixture {
+public: // the dialog handlers outside the tests use the helpers too
     void SetUp() override
     {
-        const AppPaths &paths = ctx().paths;
-        QFile::remove(paths.TempDbPath());
-        ASSERT_TRUE(QFile::copy(paths.DefaultDbPath(), paths.TempDbPath()));
-        QFile::setPermissions(paths.TempDbPath(), QFile::permissions(paths.TempDbPath()) | QFile::WriteOwner);
-        db = std::make_unique<Database>(paths.TempDbPath());
-        ASSERT_TRUE(db->isOpen());
-        ctx().host = &host;
+        WindowFixture::SetUp();
         ctx().state.variant.ProductTitle = QStringLiteral("Linnet Programming Tool");
-        registerEditorWindows(registry);
     }
-
-    void TearDown() override
-    {
-        window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    AppContext &ctx() { return folder.context(); }
-    ScriptedPrompter &prompter() { return folder.prompter(); }
 
     void store(int station, const QString &archnum, const QString &clid = {})
     {
@@ -68,10 +44,11 @@ public:
             .toString();
     }
 
+    // Opens the station window, closing one opened before.
     frmClid *open()
     {
-        window.reset(registry.create(QStringLiteral("frmClid"), ctx(), nullptr));
-        auto *clid = qobject_cast<frmClid *>(window.get());
+        windows.clear();
+        auto *clid = qobject_cast<frmClid *>(create(QStringLiteral("frmClid")));
         EXPECT_NE(clid, nullptr);
         if (clid)
             clid->show();
@@ -109,40 +86,9 @@ public:
         timer->start(5);
     }
 
-    template <typename T = QWidget> static T *control(QWidget *window, const QString &name)
-    {
-        T *c = window->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    static void click(QWidget *window, const QString &name)
-    {
-        if (auto *b = control<QAbstractButton>(window, name))
-            QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-    // Key presses carrying any characters, not only those QTest can name.
-    static void sendText(QWidget *w, const QString &text)
-    {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &release);
-        }
-    }
-    // Replaces a box's text by typing, as the user does.
+    // Replaces the text of a dialog's box by typing, as the user does.
     static void typeInto(QWidget *dialog, const QString &box, const QString &text)
     {
-        auto *edit = control<QLineEdit>(dialog, box);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        sendText(edit, text);
+        replaceText(control<QLineEdit>(dialog, box), text);
     }
-
-    TempAppFolder folder;
-    FakeHost host;
-    WindowRegistry registry;
-    std::unique_ptr<Database> db;
-    std::unique_ptr<QWidget> window;
 };
