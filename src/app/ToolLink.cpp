@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/BusyRules.h"
+#include "editors/datetime/frmDate.h"
 #include "link/Revisions.h"
 #include "shell/AboutWithRevisions.h"
 #include "shell/frmMenu.h"
@@ -29,7 +30,11 @@ ToolLink::ToolLink(AppContext &context, frmMenu &menu, WindowRegistry &windows, 
       m_comm(m_port, m_ports, context.state, context.log, context.paths, context.clock),
       m_engine(m_comm, context.state, context.log, context.paths),
       m_windows(context, &menu, [this] { m_link.call([this] { m_comm.files().closeCommLog(); }); }),
-      m_commands(context, m_engine, m_windows, hooks(menu, files, std::move(options.updateData)))
+      m_commands(context, m_engine, m_windows, hooks(menu, files, std::move(options.updateData))), m_registry(windows),
+      m_dateEngine(m_comm, context.clock), m_dateProgress(m_windows),
+      m_dateTime(context, m_dateEngine, m_dateProgress,
+                 {&menu, [this](const std::function<void()> &job) { m_link.call(job); },
+                  [this](DateTimeSession &session) { showDateDialog(session); }})
 {
     if (!options.device.isEmpty())
         m_ports.setOverride(options.device);
@@ -38,6 +43,7 @@ ToolLink::ToolLink(AppContext &context, frmMenu &menu, WindowRegistry &windows, 
 
     menu.setCommand(QStringLiteral("mnuSend"), [this] { mnuSend_Click(); });
     menu.setCommand(QStringLiteral("mnuRx"), [this] { mnuRx_Click(); });
+    menu.setCommand(QStringLiteral("mnuDate"), [this] { mnuDate_Click(); });
     menu.setExitComm([this] { m_link.call([this] { m_comm.Exit_Comm(); }); });
     windows.add(QStringLiteral("frmAbout"),
                 [this](AppContext &ctx, QWidget *parent, int) { return createAbout(ctx, parent); });
@@ -89,6 +95,40 @@ void ToolLink::runTransfer(bool send)
     m_context.log.LogError(ErrNo::DeviceNotAvailable, cause, kMenu, kMenu,
                            send ? QStringLiteral("mnuSend") : QStringLiteral("mnuRx"));
     m_context.prompter.message(cause, m_context.state.variant.ProductTitle, Prompter::Exclamation);
+}
+
+void DateTimeProgress::showProgress(const QString &caption, const QString &line)
+{
+    m_windows.showProgress();
+    if (frmMsgWait *progress = m_windows.progressWindow()) {
+        progress->SetModemComm();
+        progress->ChangeCaption(caption);
+        progress->setModemText(line);
+    }
+}
+
+void ToolLink::mnuDate_Click()
+{
+    // A Send or Receive under way keeps the port: the command waits its turn.
+    if (m_busy)
+        return;
+    m_busy = true;
+    m_dateTime.mnuDate_Click();
+    m_busy = false;
+}
+
+void ToolLink::showDateDialog(DateTimeSession &session)
+{
+    auto *dialog = qobject_cast<frmDate *>(m_registry.create(QStringLiteral("frmDate"), m_context, &m_menu));
+    if (!dialog) {
+        m_context.log.LogError(ErrNo::ObjectRequired, QStringLiteral("frmDate could not be created"), kMenu, kMenu,
+                               QStringLiteral("mnuDate"));
+        return;
+    }
+    dialog->Load(session);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->exec();
+    delete dialog;
 }
 
 QWidget *ToolLink::createAbout(AppContext &context, QWidget *parent)

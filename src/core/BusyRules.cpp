@@ -38,6 +38,18 @@ bool helpBusy(const MainWindowHost &host, const QString &productTitle)
     return false;
 }
 
+bool dateTimeBusy(const MainWindowHost &host, const QString &productTitle)
+{
+    const int count = host.loadedWindowCount();
+    if (count == 3) {
+        const QString caption = host.loadedWindowCaption(2);
+        return caption == productTitle || caption == kDialingModem;
+    }
+    if (count == 2)
+        return isProgressWindow(host, 1) || host.loadedWindowCaption(1) == kDialingModem;
+    return false;
+}
+
 bool modemDialling(const MainWindowHost &host)
 {
     const int count = host.loadedWindowCount();

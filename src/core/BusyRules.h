@@ -20,6 +20,10 @@ bool saveBusy(const MainWindowHost &host);
 bool newOpenBusy(const MainWindowHost &host);
 // Help Contents, About.
 bool helpBusy(const MainWindowHost &host, const QString &productTitle);
+// Date/Time: three windows are open and the third is the progress or the
+// dialling window by its caption, or two are open and the second is the
+// progress window or the dialling window.
+bool dateTimeBusy(const MainWindowHost &host, const QString &productTitle);
 // Send and Receive: one or two windows are open besides the main window and
 // the latest of them is the dialling window.
 bool modemDialling(const MainWindowHost &host);

@@ -3,6 +3,7 @@
 #include "editors/audio/AudioWindows.h"
 #include "editors/classservice/ClassServiceWindows.h"
 #include "editors/clocks/ClockWindows.h"
+#include "editors/datetime/DateTimeWindows.h"
 #include "editors/options/OptionWindows.h"
 #include "editors/pagegroups/PageGroupWindows.h"
 #include "editors/print/PrintWindows.h"
@@ -19,4 +20,5 @@ void registerEditorWindows(WindowRegistry &registry)
     registerClassServiceWindows(registry);
     registerAudioWindows(registry);
     registerPrintWindows(registry);
+    registerDateTimeWindows(registry);
 }

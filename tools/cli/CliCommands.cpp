@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "DateTimeCliCommand.h"
 #include "PrintCliCommand.h"
 #include "RevsCommand.h"
 #include "TransferCliCommands.h"
@@ -12,5 +13,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<ReceiveCliCommand>());
     commands.push_back(std::make_unique<DumpCliCommand>());
     commands.push_back(std::make_unique<PrintCliCommand>());
+    commands.push_back(std::make_unique<DateTimeCliCommand>());
     return commands;
 }

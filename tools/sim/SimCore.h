@@ -47,6 +47,8 @@ public:
         bool unknownType = false;           // a well-formed message of an unknown type before each reply
         std::chrono::milliseconds delay{0}; // before every answer and message
         QHash<char, int> naks;              // type letter → number of NAKs before the first ACK
+        bool noDaylight = false;            // keeps no daylight-saving information (answers Z with U00)
+        bool lostClock = false;             // reports an impossible date until the tool sets the clock
     };
 
     SimCore();

@@ -25,6 +25,10 @@ bool SimOptions::applyFault(const QString &fault, SimCore::Faults &faults, QStri
         faults.badChecksum = true;
     } else if (fault == QLatin1String("unknown-type")) {
         faults.unknownType = true;
+    } else if (fault == QLatin1String("no-dst")) {
+        faults.noDaylight = true;
+    } else if (fault == QLatin1String("invalid-date")) {
+        faults.lostClock = true;
     } else if (const auto m = delay.match(fault); m.hasMatch()) {
         faults.delay = std::chrono::milliseconds(m.captured(1).toInt());
     } else if (const auto n = nak.match(fault); n.hasMatch()) {
@@ -44,7 +48,8 @@ QString SimOptions::usage()
         "                  [--option-card 1|2] [--clock-card] [--fault NAME]... [--verbose]\n"
         "Without --device, opens a pseudo-terminal and prints \"PTY <path>\" as its first line.\n"
         "--rev is the second CPU's revision (the one a transfer checks).\n"
-        "Faults: silent, blank-ack, bad-checksum, unknown-type, delay=MS, nak-<type>=N (e.g. nak-h=5)\n");
+        "Faults: silent, blank-ack, bad-checksum, unknown-type, delay=MS, nak-<type>=N (e.g. nak-h=5),\n"
+        "        no-dst (no daylight-saving support), invalid-date (the clock reports month 13 until set)\n");
 }
 
 bool SimOptions::parse(const QStringList &args, SimOptions &out, QString *error)

@@ -2,6 +2,7 @@
 // benchmarks and demonstrations without hardware.
 #include "PseudoTerminal.h"
 #include "SimCore.h"
+#include "SimDateTime.h"
 #include "SimOptions.h"
 #include "SimProgramming.h"
 #include "SimRunner.h"
@@ -71,6 +72,10 @@ int main(int argc, char **argv)
     core.setRevision(options.revision);
     core.setFaults(options.faults);
     core.setPace(options.pace);
+    SimDateTime clock;
+    clock.setDaylightSupported(!options.faults.noDaylight);
+    clock.setClockLost(options.faults.lostClock);
+    clock.attach(core);
 
     std::unique_ptr<PseudoTerminal> pty;
     int fd = -1;

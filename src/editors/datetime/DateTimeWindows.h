@@ -1,0 +1,7 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers "frmDate"; the Date/Time command loads it with the controller's
+// session before showing it.
+void registerDateTimeWindows(WindowRegistry &registry);
