@@ -8,6 +8,7 @@
 #include "editors/print/PrintWindows.h"
 #include "editors/schedules/ScheduleWindows.h"
 #include "editors/stations/StationWindows.h"
+#include "editors/sysconfig/SysConfigWindows.h"
 
 void registerEditorWindows(WindowRegistry &registry)
 {
@@ -19,4 +20,5 @@ void registerEditorWindows(WindowRegistry &registry)
     registerClassServiceWindows(registry);
     registerAudioWindows(registry);
     registerPrintWindows(registry);
+    registerSysConfigWindows(registry);
 }
