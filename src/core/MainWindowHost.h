@@ -28,6 +28,8 @@ public:
     virtual void UpdateFileSaveOpt() = 0;
     virtual bool saveEnabled() const = 0;
     virtual void setSaveEnabled(bool enabled) = 0;
+    // The Clocks command is enabled exactly while the clock board is present.
+    virtual void setClocksEnabled(bool enabled) = 0;
 
     // Unloads every loaded window from the last down to the first child.
     virtual void unloadAllChildren() = 0;

@@ -21,6 +21,8 @@ public:
     void UpdateFileSaveOpt() override {}
     bool saveEnabled() const override { return m_saveEnabled; }
     void setSaveEnabled(bool enabled) override { m_saveEnabled = enabled; }
+    void setClocksEnabled(bool enabled) override { m_clocksEnabled = enabled; }
+    bool clocksEnabled() const { return m_clocksEnabled; }
     void unloadAllChildren() override {}
     void showSwitchBoard() override {}
     bool showModal(const QString &) override { return false; }
@@ -35,4 +37,5 @@ public:
 private:
     QString m_caption;
     bool m_saveEnabled = false;
+    bool m_clocksEnabled = false;
 };

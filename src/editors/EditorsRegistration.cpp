@@ -9,6 +9,7 @@
 #include "editors/print/PrintWindows.h"
 #include "editors/schedules/ScheduleWindows.h"
 #include "editors/stations/StationWindows.h"
+#include "editors/sysconfig/SysConfigWindows.h"
 
 void registerEditorWindows(WindowRegistry &registry)
 {
@@ -21,4 +22,5 @@ void registerEditorWindows(WindowRegistry &registry)
     registerAudioWindows(registry);
     registerPrintWindows(registry);
     registerDateTimeWindows(registry);
+    registerSysConfigWindows(registry);
 }

@@ -40,7 +40,8 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent) : QDialog(parent)
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
+    // Enter presses no button: the window has no default button.
+    ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *grid = new QGridLayout(this);

@@ -169,6 +169,11 @@ bool frmMenu::saveEnabled() const
     return m_menu->isEnabled(QStringLiteral("mnuFileSave"));
 }
 
+void frmMenu::setClocksEnabled(bool enabled)
+{
+    m_menu->setEnabled(QStringLiteral("mnuClocks"), enabled);
+}
+
 void frmMenu::setSaveEnabled(bool enabled)
 {
     m_menu->setEnabled(QStringLiteral("mnuFileSave"), enabled);

@@ -89,6 +89,7 @@ public:
     void UpdateFileSaveOpt() override;
     bool saveEnabled() const override;
     void setSaveEnabled(bool enabled) override;
+    void setClocksEnabled(bool enabled) override;
     void unloadAllChildren() override { m_children->unloadAll(); }
     void showSwitchBoard() override;
     bool showModal(const QString &windowName) override { return m_modal->showModal(windowName); }

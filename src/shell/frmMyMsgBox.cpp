@@ -36,10 +36,12 @@ frmMyMsgBox::frmMyMsgBox(AppContext &context, std::function<void()> closeLog, QW
 
     auto *display = new QPushButton(QStringLiteral("&View Log"), this);
     display->setObjectName(QStringLiteral("cmdDisplay"));
+    display->setAutoDefault(false);
     connect(display, &QPushButton::clicked, this, &frmMyMsgBox::cmdDisplay_Click);
     auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setDefault(true);
+    // Enter presses no button: the window has no default button.
+    ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     auto *grid = new QGridLayout(this);

@@ -29,6 +29,8 @@ frmSwitchBoard::frmSwitchBoard(AppContext &context, QWidget &mainWindow)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstMenu"));
+    m_list->setUniformItemSizes(true);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     auto *open = new QPushButton(QStringLiteral("&Open"), this);
     open->setObjectName(QStringLiteral("cmdOpen"));
     auto *all = new QPushButton(QStringLiteral("Open &All"), this);
@@ -36,7 +38,8 @@ frmSwitchBoard::frmSwitchBoard(AppContext &context, QWidget &mainWindow)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_list, 0, Qt::AlignTop);
+    layout->addStretch(1);
     auto *buttons = new QWidget(this);
     buttons->setFixedHeight(twips(kListBelowWindow) - 8);
     auto *buttonLayout = new QVBoxLayout(buttons);
@@ -47,6 +50,8 @@ frmSwitchBoard::frmSwitchBoard(AppContext &context, QWidget &mainWindow)
 
     setFixedWidth(twips(kWidth));
     setMinimumHeight(twips(kMinHeight));
+    // The design size, kept when the saved place is off the screen.
+    resize(twips(kWidth), twips(kMinHeight));
 
     connect(open, &QPushButton::clicked, this, &frmSwitchBoard::cmdOpen_Click);
     connect(all, &QPushButton::clicked, this, &frmSwitchBoard::cmdAll_Click);
@@ -94,6 +99,23 @@ void frmSwitchBoard::reload()
          {"Custom Page Groups", "Audio Connections", "System", "ArchNumber / CLID", "Class Of Service"})
         m_list->addItem(QString::fromLatin1(entry));
     m_list->setCurrentRow(0);
+    fitListToWholeLines();
+}
+
+void frmSwitchBoard::fitListToWholeLines()
+{
+    // The list is 1000 twips lower than the window; within that it shows whole
+    // entries only, so that no half entry is cut off at its bottom edge.
+    const int frame = 2 * m_list->frameWidth();
+    const int row = std::max(1, m_list->sizeHintForRow(0));
+    const int room = height() - twips(kListBelowWindow) - frame;
+    m_list->setFixedHeight(std::max(1, room / row) * row + frame);
+}
+
+void frmSwitchBoard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitListToWholeLines();
 }
 
 void frmSwitchBoard::cmdOpen_Click()

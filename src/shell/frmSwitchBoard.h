@@ -35,10 +35,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void cmdOpen_Click();
     void cmdAll_Click();
+    void fitListToWholeLines();
 
     AppContext &m_context;
     QWidget &m_mainWindow;
