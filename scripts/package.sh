@@ -26,7 +26,7 @@ dpkg-deb -x "$DEB" "$STAGE"
 status=0
 
 echo "== lintian"
-lintian --no-tag-display-limit "$DEB" > "$STAGE/lintian.txt" 2>&1 || true
+lintian --tag-display-limit 0 "$DEB" > "$STAGE/lintian.txt" 2>&1 || true
 cat "$STAGE/lintian.txt"
 if grep -q '^E:' "$STAGE/lintian.txt"; then status=1; fi
 
