@@ -17,7 +17,7 @@
 // prefix (never in the build folder), and linnet-cli transfers a configuration
 // to and from linnet-sim run from there.
 namespace {
-struct Run {
+struct ProgramRun {
     int status = -1;
     QString out;
     QString err;
@@ -56,7 +56,7 @@ protected:
         return env;
     }
 
-    Run cli(const QStringList &args) const
+    ProgramRun cli(const QStringList &args) const
     {
         QProcess process;
         process.setProcessEnvironment(environment());
@@ -132,13 +132,13 @@ TEST_F(Installed, CliSendsToAndReceivesFromTheInstalledSimulator)
     const QStringList common{QStringLiteral("--app-dir"), appDir, QStringLiteral("--device"), sim.path(),
                              QStringLiteral("--no-pause")};
 
-    const Run send = cli(common + QStringList{QStringLiteral("send"), QStringLiteral("--yes"), site});
+    const ProgramRun send = cli(common + QStringList{QStringLiteral("send"), QStringLiteral("--yes"), site});
     ASSERT_EQ(send.status, 0) << send.out.toStdString() << send.err.toStdString();
-    const Run receive = cli(common + QStringList{QStringLiteral("receive"), received});
+    const ProgramRun receive = cli(common + QStringList{QStringLiteral("receive"), received});
     ASSERT_EQ(receive.status, 0) << receive.out.toStdString() << receive.err.toStdString();
 
-    const Run sent = cli({QStringLiteral("--app-dir"), appDir, QStringLiteral("dump"), site});
-    const Run back = cli({QStringLiteral("--app-dir"), appDir, QStringLiteral("dump"), received});
+    const ProgramRun sent = cli({QStringLiteral("--app-dir"), appDir, QStringLiteral("dump"), site});
+    const ProgramRun back = cli({QStringLiteral("--app-dir"), appDir, QStringLiteral("dump"), received});
     ASSERT_EQ(sent.status, 0) << sent.err.toStdString();
     EXPECT_FALSE(sent.out.isEmpty());
     EXPECT_EQ(back.out, sent.out) << "the configuration received is not the one sent";
@@ -147,7 +147,7 @@ TEST_F(Installed, CliSendsToAndReceivesFromTheInstalledSimulator)
 
 TEST_F(Installed, WithoutAppDirTheUsersFolderIsSeededFromThePrefix)
 {
-    const Run dump = cli({QStringLiteral("dump"), configuration(QStringLiteral("site.mdb"))});
+    const ProgramRun dump = cli({QStringLiteral("dump"), configuration(QStringLiteral("site.mdb"))});
     ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
     const QString userFolder = m_home.filePath(QStringLiteral(".local/share/linnet-tool/linnet-tool"));
     for (const QString &name : {QStringLiteral("DEFAULT"), QStringLiteral("errors"), QStringLiteral("Dphonelst"),
@@ -160,15 +160,17 @@ TEST_F(Installed, TheTemplatesAreLookedForUnderThePrefixOnly)
     // With the installed templates gone, a new application folder cannot be
     // filled, although the build folder still holds its own.
     ASSERT_TRUE(QDir().rename(prefix(QStringLiteral("share/linnet")), prefix(QStringLiteral("share/linnet.away"))));
-    const Run dump = cli({QStringLiteral("--app-dir"), m_work.filePath(QStringLiteral("app")), QStringLiteral("dump"),
-                          m_work.filePath(QStringLiteral("any.mdb"))});
+    const ProgramRun dump = cli({QStringLiteral("--app-dir"), m_work.filePath(QStringLiteral("app")),
+                                 QStringLiteral("dump"), m_work.filePath(QStringLiteral("any.mdb"))});
     EXPECT_EQ(dump.status, 3);
     EXPECT_TRUE(dump.err.contains(QDir::cleanPath(prefix(QStringLiteral("share/linnet"))))) << dump.err.toStdString();
+    EXPECT_TRUE(QDir().rename(prefix(QStringLiteral("share/linnet.away")), prefix(QStringLiteral("share/linnet"))));
 }
 
-// A file manager goes by the installed type: the tool's own configuration
-// files are told by their content, whatever their name, and other .mdb files
-// keep the type they had.
+// A file manager goes by the MIME database the installed type is merged
+// into (update-mime-database, as the package's trigger runs it): the tool's
+// own configuration files are told by their content, whatever their name, and
+// other .mdb files keep the type they had.
 TEST_F(Installed, ConfigurationFilesAreRecognisedByTheirApplicationId)
 {
     QSettings entry(prefix(QStringLiteral("share/applications/org.linnet.ProgrammingTool.desktop")),
@@ -176,8 +178,17 @@ TEST_F(Installed, ConfigurationFilesAreRecognisedByTheirApplicationId)
     const QString ours = entry.value(QStringLiteral("Desktop Entry/MimeType")).toString().section(u';', 0, 0);
     ASSERT_EQ(ours, QStringLiteral("application/x-linnet-configuration"));
 
+    const QString mimeDir = m_work.filePath(QStringLiteral("share/mime"));
+    ASSERT_TRUE(QDir().mkpath(mimeDir + QStringLiteral("/packages")));
+    const QDir system(QStringLiteral("/usr/share/mime/packages"));
+    for (const QString &name : system.entryList({QStringLiteral("*.xml")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(system.filePath(name), mimeDir + QStringLiteral("/packages/") + name));
+    ASSERT_TRUE(QFile::copy(prefix(QStringLiteral("share/mime/packages/org.linnet.ProgrammingTool.xml")),
+                            mimeDir + QStringLiteral("/packages/org.linnet.ProgrammingTool.xml")));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("update-mime-database"), {mimeDir}), 0);
+
     const QString site = configuration(QStringLiteral("site.mdb"));
-    const QString renamed = configuration(QStringLiteral("site.bak"));
+    const QString unnamed = configuration(QStringLiteral("site"));
     const QString otherSqlite = configuration(QStringLiteral("other.mdb"));
     {
         Database db(otherSqlite);
@@ -192,14 +203,15 @@ TEST_F(Installed, ConfigurationFilesAreRecognisedByTheirApplicationId)
         f.write(header);
     }
 
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(prefix(QStringLiteral("share")) + QStringLiteral(":/usr/share")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_work.filePath(QStringLiteral("share"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(m_work.filePath(QStringLiteral("share"))));
     const QMimeDatabase mime;
     ASSERT_TRUE(mime.mimeTypeForName(ours).isValid()) << "the installed type is not seen";
     struct Case {
         QString file;
         bool isOurs;
     };
-    for (const Case &c : {Case{site, true}, Case{renamed, true}, Case{otherSqlite, false}, Case{jet, false}}) {
+    for (const Case &c : {Case{site, true}, Case{unnamed, true}, Case{otherSqlite, false}, Case{jet, false}}) {
         const QString type = mime.mimeTypeForFile(c.file).name();
         EXPECT_EQ(type == ours, c.isOurs) << QFileInfo(c.file).fileName().toStdString() << ": " << type.toStdString();
     }
