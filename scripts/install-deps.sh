@@ -7,6 +7,6 @@ $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   cmake ninja-build g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev libqt6svg6 \
-  libgtest-dev libgmock-dev libgl-dev poppler-utils \
+  libgtest-dev libgmock-dev libgl-dev poppler-utils shared-mime-info \
   xvfb xauth fonts-dejavu-core \
   clang libclang-rt-14-dev >/dev/null

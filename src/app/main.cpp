@@ -43,6 +43,8 @@ int main(int argc, char **argv)
     parser.addOption(noSplashOption);
     parser.addOption(deviceOption);
     parser.addOption(portOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Configuration file to open."),
+                                 QStringLiteral("[FILE.mdb]"));
     parser.process(app);
 
     ToolLink::Options linkOptions;
@@ -84,7 +86,17 @@ int main(int argc, char **argv)
         return 1;
     menu.show();
     // After the single-instance check of Load: the working copy is ours.
-    fileLifecycle.offerRecovery();
+    const bool recovered = fileLifecycle.offerRecovery();
+    // A file named on the command line (a file manager's "Open") opens as
+    // File > Open opens it, unless recovered changes now hold the working copy.
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty()) {
+        if (recovered)
+            prompter.message(files.first() + QStringLiteral(" was not opened: the recovered changes are open as "
+                                                            "Untitled. Save them, then open it with File > Open."),
+                             QStringLiteral("linnet-tool"), Prompter::Exclamation);
+        else
+            fileLifecycle.OpenDatabase(files.first());
+    }
 
     // A termination signal (logging out, kill, Ctrl+C, a closed terminal) runs
     // the shut-down without questions. The process then ends at once, so that
