@@ -2,12 +2,12 @@
 // silent controller (five transmissions, 500 ms each), and how closely the
 // 500 ms character time-out is kept. Runs on a pseudo-terminal nobody answers.
 #include "PseudoTerminal.h"
-#include "link/ModComm.h"
-#include "platform/serial/PortMap.h"
-#include "platform/serial/QtSerialPort.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ErrorLog.h"
+#include "link/ModComm.h"
+#include "platform/serial/PortMap.h"
+#include "platform/serial/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,12 +1,12 @@
 #include "app/ToolLink.h"
 #include "config/FileLifecycle.h"
+#include "core/AppContext.h"
 #include "editors/EditorsRegistration.h"
 #include "platform/Registry.h"
 #include "platform/UnixSignals.h"
-#include "core/AppContext.h"
 #include "shell/MessageBoxPrompter.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmMenu.h"
+#include "ui/WindowRegistry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

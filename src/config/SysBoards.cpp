@@ -1,8 +1,8 @@
 #include "config/SysBoards.h"
 
 #include "config/Schema.h"
-#include "platform/Database.h"
 #include "core/ErrorLog.h"
+#include "platform/Database.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "config/ValueCheck.h"
 
 #include "config/Schema.h"
+#include "core/AppState.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "core/AppState.h"
 
 #include <QRegularExpression>
 #include <QSet>

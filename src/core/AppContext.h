@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/Prompter.h"
-#include "platform/Registry.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ErrorLog.h"
 #include "core/Utility.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "platform/Registry.h"
 
 class MainWindowHost;
 

@@ -1,7 +1,7 @@
 #include "core/CompactErrors.h"
 
-#include "platform/Database.h"
 #include "core/AppContext.h"
+#include "platform/Database.h"
 
 bool CompactErrors(AppContext &context)
 {

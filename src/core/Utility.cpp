@@ -1,7 +1,7 @@
 #include "core/Utility.h"
 
-#include "platform/RecordSet.h"
 #include "core/ErrorLog.h"
+#include "platform/RecordSet.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "core/Variant.h"
 
-#include "core/VariantConfig.h"
 #include "core/AppContext.h"
+#include "core/VariantConfig.h"
 
 namespace {
 const QString kLogName = QStringLiteral("AA_Sys_WhoAmi");

@@ -1,12 +1,12 @@
 #include "link/ModComm.h"
 
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 #include "link/LinkFrame.h"
 #include "link/timer.h"
 #include "platform/Windows1252.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/SerialPort.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");

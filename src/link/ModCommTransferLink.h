@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/ModComm.h"
 #include "core/ProgressSink.h"
+#include "link/ModComm.h"
 #include "link/records/TransferLink.h"
 #include "platform/Windows1252.h"
 

@@ -1,7 +1,7 @@
 #include "link/TraceFiles.h"
 
-#include "platform/Clock.h"
 #include "core/AppPaths.h"
+#include "platform/Clock.h"
 
 TraceFiles::TraceFiles(const AppPaths &paths, const Clock &clock)
     : m_txPath(paths.TxTracePath()), m_rxPath(paths.RxTracePath()), m_logPath(paths.CommLogPath()), m_clock(clock)

@@ -2,13 +2,13 @@
 
 #include "config/ValidityCheck.h"
 #include "config/ValueCheck.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 #include "link/records/RecordMessages.h"
 #include "link/records/RecordSenders.h"
 #include "link/records/TransferLink.h"
 #include "link/transfer/SendOrder.h"
 #include "platform/Database.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 #include "LinkFuzzInput.h"
 
-#include "link/LinkFrame.h"
-#include "link/ModComm.h"
-#include "link/Revisions.h"
 #include "FakeSerialPort.h"
-#include "platform/serial/PortMap.h"
 #include "core/AppPaths.h"
 #include "core/AppState.h"
 #include "core/ErrorLog.h"
+#include "link/LinkFrame.h"
+#include "link/ModComm.h"
+#include "link/Revisions.h"
+#include "platform/serial/PortMap.h"
 
 #include <chrono>
 

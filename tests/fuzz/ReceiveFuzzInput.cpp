@@ -1,7 +1,11 @@
 #include "ReceiveFuzzInput.h"
 
+#include "FakeSerialPort.h"
 #include "config/ConfigRules.h"
 #include "config/ValidityCheck.h"
+#include "core/AppPaths.h"
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 #include "link/LinkFrame.h"
 #include "link/ModComm.h"
 #include "link/records/ReceiveTables.h"
@@ -9,11 +13,7 @@
 #include "link/records/TransferLink.h"
 #include "link/transfer/TransferEngine.h"
 #include "platform/Database.h"
-#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
-#include "core/AppPaths.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "SettingsFuzzInput.h"
 
+#include "core/AppContext.h"
+#include "core/SettingsFile.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/serial/PortMap.h"
-#include "core/AppContext.h"
-#include "core/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

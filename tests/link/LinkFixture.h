@@ -1,10 +1,10 @@
 #pragma once
 
+#include "FakeSerialPort.h"
 #include "TempAppFolder.h"
 #include "link/LinkFrame.h"
 #include "link/ModComm.h"
 #include "platform/Database.h"
-#include "FakeSerialPort.h"
 #include "platform/serial/PortMap.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/AppContext.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
-#include "core/AppContext.h"
 
 #include <QTemporaryDir>
 

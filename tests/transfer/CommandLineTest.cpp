@@ -7,9 +7,9 @@
 #include "OldFormatFile.h"
 #include "Programs.h"
 #include "config/FileLifecycle.h"
+#include "core/StartUp.h"
 #include "core/Variant.h"
 #include "link/Revisions.h"
-#include "core/StartUp.h"
 
 #include <QLockFile>
 

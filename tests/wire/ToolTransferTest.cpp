@@ -1,10 +1,10 @@
 #include "app/ToolLink.h"
 #include "config/FileLifecycle.h"
 #include "platform/Database.h"
-#include "ui/WindowRegistry.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMyMsgBox.h"
 #include "shell/frmNotePad.h"
+#include "ui/WindowRegistry.h"
 
 #include "TempAppFolder.h"
 

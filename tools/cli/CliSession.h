@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/AppContext.h"
 #include "link/ModComm.h"
 #include "platform/Registry.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/serial/PortMap.h"
 #include "platform/serial/QtSerialPort.h"
-#include "core/AppContext.h"
 
 #include <QTextStream>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/records/TransferLink.h"
 #include "core/AppState.h"
 #include "core/ErrorLog.h"
+#include "link/records/TransferLink.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "link/records/ReceiveTables.h"
 
+#include "core/ErrorLog.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "core/ErrorLog.h"
 
 namespace {
 const QString kModule = QStringLiteral("ModComm");

@@ -1,9 +1,9 @@
 #include "link/records/RecordMessages.h"
 
 #include "config/Schema.h"
-#include "link/LinkFrame.h"
 #include "core/ErrorLog.h"
 #include "core/Utility.h"
+#include "link/LinkFrame.h"
 
 namespace RecordMessages {
 

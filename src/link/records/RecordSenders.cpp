@@ -1,11 +1,11 @@
 #include "link/records/RecordSenders.h"
 
+#include "core/AppState.h"
+#include "core/ErrorLog.h"
 #include "link/records/RecordMessages.h"
 #include "link/records/TransferLink.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
-#include "core/AppState.h"
-#include "core/ErrorLog.h"
 
 #include <QHash>
 
