@@ -4,6 +4,8 @@
 
 #include "core/AppContext.h"
 
+#include "ui/WindowUtil.h"
+
 #include <QEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -19,10 +21,7 @@ AreaWindow::AreaWindow(AppContext &context, const QString &name, QWidget *parent
 
 QPushButton *AreaWindow::button(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    return commandButton(caption, name, parent);
 }
 
 void AreaWindow::closeWindow()

@@ -23,10 +23,7 @@ const QString frmDate::kTitle = QStringLiteral("Set System Date and Time");
 namespace {
 QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
+    return commandButton(caption, QString::fromLatin1(name), parent);
 }
 } // namespace
 

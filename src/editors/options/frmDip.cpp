@@ -32,10 +32,7 @@ using F = DipOptions::Field;
 
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    return commandButton(caption, name, parent);
 }
 
 QRadioButton *option(const QString &name, const QString &caption, QWidget *parent, QButtonGroup *group, int id)

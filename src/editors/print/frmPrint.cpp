@@ -20,15 +20,6 @@ constexpr int kHeightTwips = 3900;
 // Without the clock report's box the dialog and its frame are this much lower.
 constexpr int kClockRowTwips = 300;
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    // Enter presses no button: the dialog has no default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 } // namespace
 
 frmPrint::frmPrint(AppContext &context, QWidget *parent) : QDialog(parent), m_context(context)
@@ -48,9 +39,9 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent) : QDialog(parent), m_co
     }
     boxes->addStretch();
 
-    m_cmdPrint = button(u"Print"_s, u"cmdPrint"_s, this);
-    m_cmdSelectAll = button(u"Select All"_s, u"cmdSelectAll"_s, this);
-    m_cmdCancel = button(u"Cancel"_s, u"cmdCancel"_s, this);
+    m_cmdPrint = commandButton(u"Print"_s, u"cmdPrint"_s, this);
+    m_cmdSelectAll = commandButton(u"Select All"_s, u"cmdSelectAll"_s, this);
+    m_cmdCancel = commandButton(u"Cancel"_s, u"cmdCancel"_s, this);
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::cmdPrint_Click);
     connect(m_cmdSelectAll, &QPushButton::clicked, this, &frmPrint::cmdSelectAll_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmPrint::cmdCancel_Click);

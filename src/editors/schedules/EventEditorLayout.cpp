@@ -2,6 +2,8 @@
 
 #include "editors/schedules/StartTime.h"
 
+#include "ui/WindowUtil.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -35,10 +37,7 @@ QScrollBar *upDownBar(QWidget *parent, const QString &name, int min, int max)
 // otherwise, and the first one would then take every Enter typed in a box.
 QPushButton *button(QWidget *parent, const QString &caption, const QString &name)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    return commandButton(caption, name, parent);
 }
 
 QLabel *modeLabel(QWidget *parent, const QString &caption, const QString &name)

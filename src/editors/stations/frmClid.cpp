@@ -30,13 +30,6 @@ constexpr int kWidthTwips = 6900;
 constexpr int kHeightTwips = 4635;
 constexpr int kLineRole = Qt::UserRole;
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 frmClid::frmClid(AppContext &context, QWidget *parent) : QWidget(parent), m_context(context)
@@ -75,9 +68,9 @@ frmClid::frmClid(AppContext &context, QWidget *parent) : QWidget(parent), m_cont
         connect(list, &QTreeWidget::itemDoubleClicked, this, [this, i] { lstClid_DblClick(i); });
 
         const QString n = QString::number(i);
-        m_cmdEdit[i] = button(u"&Edit Station Entry..."_s, u"cmdEdit"_s + n, page);
-        m_cmdDelete[i] = button(u"&Delete Station Entry"_s, u"cmdDelete"_s + n, page);
-        m_cmdAuto[i] = button(u"&Auto Numbering..."_s, u"cmdAuto"_s + n, page);
+        m_cmdEdit[i] = commandButton(u"&Edit Station Entry..."_s, u"cmdEdit"_s + n, page);
+        m_cmdDelete[i] = commandButton(u"&Delete Station Entry"_s, u"cmdDelete"_s + n, page);
+        m_cmdAuto[i] = commandButton(u"&Auto Numbering..."_s, u"cmdAuto"_s + n, page);
         connect(m_cmdEdit[i], &QPushButton::clicked, this, [this, i] { cmdEdit_Click(i); });
         connect(m_cmdDelete[i], &QPushButton::clicked, this, [this, i] { cmdDelete_Click(i); });
         connect(m_cmdAuto[i], &QPushButton::clicked, this, [this, i] { cmdAuto_Click(i); });
@@ -101,8 +94,8 @@ frmClid::frmClid(AppContext &context, QWidget *parent) : QWidget(parent), m_cont
         tabClid_Click(previous);
     });
 
-    auto *cmdOK = button(u"OK"_s, u"cmdOK"_s, this);
-    auto *cmdCancel = button(u"Cancel"_s, u"cmdCancel"_s, this);
+    auto *cmdOK = commandButton(u"OK"_s, u"cmdOK"_s, this);
+    auto *cmdCancel = commandButton(u"Cancel"_s, u"cmdCancel"_s, this);
     connect(cmdOK, &QPushButton::clicked, this, &frmClid::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmClid::cmdCancel_Click);
     auto *okRow = new QHBoxLayout;

@@ -21,15 +21,6 @@ namespace {
 constexpr int kWidthTwips = 5400;
 constexpr int kHeightTwips = 2900;
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    // Enter presses no button: the window has no default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 } // namespace
 
 frmConfig::frmConfig(AppContext &context, QWidget *parent) : QDialog(parent), m_context(context), m_change(context)
@@ -53,9 +44,9 @@ frmConfig::frmConfig(AppContext &context, QWidget *parent) : QDialog(parent), m_
     m_cbClock = new QCheckBox(u" Clock Board"_s, this);
     m_cbClock->setObjectName(u"cbClock"_s);
 
-    auto *ok = button(u"OK"_s, u"cmdOK"_s, this);
-    auto *cancel = button(u"Cancel"_s, u"cmdCancel"_s, this);
-    auto *details = button(u"Details..."_s, u"cmdDetails"_s, this);
+    auto *ok = commandButton(u"OK"_s, u"cmdOK"_s, this);
+    auto *cancel = commandButton(u"Cancel"_s, u"cmdCancel"_s, this);
+    auto *details = commandButton(u"Details..."_s, u"cmdDetails"_s, this);
     connect(ok, &QPushButton::clicked, this, &frmConfig::cmdOk_Click);
     connect(cancel, &QPushButton::clicked, this, &frmConfig::cmdCancel_Click);
     connect(details, &QPushButton::clicked, this, &frmConfig::cmdDetails_Click);
