@@ -34,9 +34,7 @@ frmMyMsgBox::frmMyMsgBox(AppContext &context, std::function<void()> closeLog, QW
     m_lbl1->setWordWrap(true);
     m_lbl1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *display = new QPushButton(QStringLiteral("&View Log"), this);
-    display->setObjectName(QStringLiteral("cmdDisplay"));
-    display->setAutoDefault(false);
+    auto *display = commandButton(QStringLiteral("&View Log"), QStringLiteral("cmdDisplay"), this);
     connect(display, &QPushButton::clicked, this, &frmMyMsgBox::cmdDisplay_Click);
     auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));

@@ -59,9 +59,7 @@ frmDipSw::frmDipSw(const DipOptions &options, QWidget *parent) : QDialog(parent)
 
     auto *note = new QLabel(u"white indicates switch position"_s, this);
     note->setObjectName(u"lblNote"_s);
-    m_cmdClose = new QPushButton(u"Close"_s, this);
-    m_cmdClose->setObjectName(u"cmdClose"_s);
-    m_cmdClose->setAutoDefault(false);
+    m_cmdClose = commandButton(u"Close"_s, u"cmdClose"_s, this);
     connect(m_cmdClose, &QPushButton::clicked, this, &QDialog::close);
 
     auto *bottom = new QHBoxLayout;

@@ -51,12 +51,8 @@ frmAuto::frmAuto(AppContext &context, int startStation, const QString &startArch
     auto *prompt = label(u"Enter last Arch Number in auto numbering sequence:"_s, u"Label4"_s, this);
     prompt->setBuddy(m_txtStopArchnum);
 
-    auto *cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdOK->setAutoDefault(false);
-    auto *cmdCancel = new QPushButton(u"Cancel"_s, this);
-    cmdCancel->setObjectName(u"cmdCancel"_s);
-    cmdCancel->setAutoDefault(false);
+    auto *cmdOK = commandButton(u"OK"_s, u"cmdOK"_s, this);
+    auto *cmdCancel = commandButton(u"Cancel"_s, u"cmdCancel"_s, this);
     connect(cmdOK, &QPushButton::clicked, this, &frmAuto::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAuto::cmdCancel_Click);
     auto *buttons = new QHBoxLayout;

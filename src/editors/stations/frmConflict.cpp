@@ -73,9 +73,7 @@ frmConflict::frmConflict(int station, const QString &archnum, const ConflictList
     auto *row = new QHBoxLayout;
     row->addStretch();
     for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setAutoDefault(false);
+        auto *button = commandButton(QString::fromLatin1(b.caption), QString::fromLatin1(b.name), this);
         connect(button, &QPushButton::clicked, this, b.slot);
         row->addWidget(button);
     }

@@ -89,20 +89,14 @@ frmStation::frmStation(AppContext &context, frmClid &stations, int station, cons
     const QStringList moveCaptions{u"<<"_s, u"<"_s, u">"_s, u">>"_s};
     auto *moves = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        auto *b = new QPushButton(moveCaptions[i], this);
-        b->setObjectName(u"cmdMove"_s + QString::number(i));
-        b->setAutoDefault(false);
+        auto *b = commandButton(moveCaptions[i], u"cmdMove"_s + QString::number(i), this);
         b->setMinimumWidth(36);
         connect(b, &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
         moves->addWidget(b);
     }
     moves->addStretch();
-    auto *cmdOK = new QPushButton(u"OK"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdOK->setAutoDefault(false);
-    auto *cmdCancel = new QPushButton(u"Cancel"_s, this);
-    cmdCancel->setObjectName(u"cmdCancel"_s);
-    cmdCancel->setAutoDefault(false);
+    auto *cmdOK = commandButton(u"OK"_s, u"cmdOK"_s, this);
+    auto *cmdCancel = commandButton(u"Cancel"_s, u"cmdCancel"_s, this);
     connect(cmdOK, &QPushButton::clicked, this, &frmStation::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmStation::cmdCancel_Click);
     moves->addWidget(cmdOK);

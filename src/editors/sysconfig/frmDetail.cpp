@@ -63,9 +63,7 @@ frmDetail::frmDetail(QWidget *parent) : QDialog(parent)
         diagram->addWidget(frame, b / 2, b % 2);
     }
 
-    auto *close = new QPushButton(u"Close"_s, this);
-    close->setObjectName(u"cmdClose"_s);
-    close->setAutoDefault(false);
+    auto *close = commandButton(u"Close"_s, u"cmdClose"_s, this);
     close->setDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
